@@ -1,0 +1,37 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Voruvar developers
+
+# voruvar_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>]
+#                  [GUI] [DBUS] [WEBENGINE] [TIMEOUT <seconds>] [LABELS <labels...>])
+#
+# One Qt Test executable per unit. Every test runs offscreen unless GUI is given
+# (then under Xvfb through tests/run-under-xvfb). DBUS wraps the run in a private
+# session bus (dbus-run-session). WEBENGINE allows Chromium to run as root.
+function(voruvar_add_test)
+    cmake_parse_arguments(T "GUI;DBUS;WEBENGINE" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
+    set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+
+    set(command $<TARGET_FILE:${T_NAME}>)
+    if(T_GUI)
+        set(command "${PROJECT_SOURCE_DIR}/tests/run-under-xvfb" ${command})
+    endif()
+    if(T_DBUS)
+        set(command dbus-run-session -- ${command})
+    endif()
+    add_test(NAME ${T_NAME} COMMAND ${command} WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+
+    set(env "VORUVAR_BIN_DIR=${VORUVAR_BIN_DIR}" "VORUVAR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    if(NOT T_GUI)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    if(T_WEBENGINE)
+        list(APPEND env "QTWEBENGINE_DISABLE_SANDBOX=1"
+             "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox --disable-background-networking")
+    endif()
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 120)
+    endif()
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+endfunction()
