@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "clsmain.h"
+
+#include "automationhost.h"
+#include "dbusvalue.h"
+#include "hostcontext.h"
+#include "productinfo.h"
+#include "texttools.h"
+#include "version.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcAutomation, "voruvar.host.clsmain")
+
+namespace Voruvar::Host {
+
+namespace {
+QVariantList toCollection(const QStringList &texts)
+{
+    QVariantList collection;
+    collection.reserve(texts.size());
+    for (const QString &text : texts)
+        collection.append(text);
+    return collection;
+}
+} // namespace
+
+clsMain::clsMain(HostContext &context, AutomationHost &host, QObject *parent)
+    : QObject(parent), m_context(context), m_host(host)
+{
+    setObjectName(QStringLiteral("clsMain"));
+}
+
+QString clsMain::identification()
+{
+    return ProductInfo::identificationCode() + ProductInfo::name();
+}
+
+QStringList clsMain::authorTexts()
+{
+    return {ProductInfo::maker(), QStringLiteral("MSVS"), QStringLiteral("6.2")};
+}
+
+QStringList clsMain::registerTexts()
+{
+    return {ProductInfo::title(),
+            QStringLiteral("Version %1.%2").arg(Version::major).arg(Version::minor),
+            ProductInfo::rightsNotice(),
+            ProductInfo::releaseDate(),
+            ProductInfo::description(),
+            ProductInfo::contactLine()};
+}
+
+QString clsMain::versionText()
+{
+    return QStringLiteral("Voruvar v.%1.%2.%3\r\n").arg(Version::major).arg(Version::minor).arg(Version::revision) +
+           ProductInfo::rightsNotice();
+}
+
+QString clsMain::programDirectory(const QString &executableDirectory)
+{
+    // Only the root reports its trailing separator; it is dropped and the rest trimmed.
+    if (executableDirectory.endsWith(QLatin1Char('/')) || executableDirectory.endsWith(QLatin1Char('\\')))
+        return trimBlanks(QStringView(executableDirectory).chopped(1));
+    return executableDirectory;
+}
+
+void clsMain::setR_PATH(const QVariantList &items)
+{
+    m_context.storePaths(hostValuesFromDBus(items));
+}
+
+void clsMain::setR_USER(const QVariantList &items)
+{
+    m_context.storeUser(hostValuesFromDBus(items));
+}
+
+void clsMain::setR_FLAG(const QVariantList &items)
+{
+    m_context.storeFlags(hostValuesFromDBus(items));
+}
+
+QString clsMain::Identify()
+{
+    return identification();
+}
+
+QVariantList clsMain::Author()
+{
+    return toCollection(authorTexts());
+}
+
+QString clsMain::coLogPic()
+{
+    m_host.putLogoOnClipboard();
+    return {};
+}
+
+void clsMain::Drop()
+{
+    qCInfo(lcAutomation) << "Drop: ending the process";
+    m_host.endProcess();
+}
+
+QVariantList clsMain::Register()
+{
+    return toCollection(registerTexts());
+}
+
+void clsMain::M_Execute()
+{
+    m_context.strAlertRef.clear();
+    m_host.requestStart();
+}
+
+void clsMain::M_ExecAlert(const QString &strOX)
+{
+    m_context.strAlertRef = strOX;
+    m_host.requestStart();
+}
+
+QString clsMain::CLOC()
+{
+    return programDirectory(m_host.executableDirectory());
+}
+
+QString clsMain::DLOC()
+{
+    return CLOC();
+}
+
+QString clsMain::ELOC()
+{
+    return CLOC();
+}
+
+QString clsMain::Ping()
+{
+    return versionText();
+}
+
+void clsMain::SetOverride(const QString &strSitePath, const QString &strKey)
+{
+    if (trimBlanks(strKey.toUpper()) != QStringView(accessCode))
+        return;
+    m_context.strSitePath = trimBlanks(strSitePath.toUpper());
+}
+
+} // namespace Voruvar::Host

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+
+namespace Voruvar::Host {
+
+class AutomationHost;
+struct HostContext;
+
+// The add-in's automation class, served on the session bus as Voruvar.clsMain. Its members read
+// or write the host context and hand window work to the application; none fails towards the
+// host, none blocks it.
+class clsMain final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(clsMain)
+    // Write-only for the host; the read side exists only because Qt's property system needs one.
+    Q_PROPERTY(QVariantList R_PATH READ emptyCollection WRITE setR_PATH)
+    Q_PROPERTY(QVariantList R_USER READ emptyCollection WRITE setR_USER)
+    Q_PROPERTY(QVariantList R_FLAG READ emptyCollection WRITE setR_FLAG)
+
+public:
+    clsMain(HostContext &context, AutomationHost &host, QObject *parent = nullptr);
+
+    void setR_PATH(const QVariantList &items);
+    void setR_USER(const QVariantList &items);
+    void setR_FLAG(const QVariantList &items);
+    QVariantList emptyCollection() const { return {}; }
+
+    static QString identification();
+    static QStringList authorTexts();
+    static QStringList registerTexts();
+    static QString versionText();
+    static QString programDirectory(const QString &executableDirectory);
+    static constexpr char16_t accessCode[] = u"$318547";
+
+public Q_SLOTS:
+    QString Identify();
+    QVariantList Author();
+    QString coLogPic();
+    void Drop();
+    QVariantList Register();
+    void M_Execute();
+    void M_ExecAlert(const QString &strOX);
+    QString CLOC();
+    QString DLOC();
+    QString ELOC();
+    QString Ping();
+    void SetOverride(const QString &strSitePath, const QString &strKey);
+
+private:
+    HostContext &m_context;
+    AutomationHost &m_host;
+};
+
+} // namespace Voruvar::Host

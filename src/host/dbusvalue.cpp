@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "dbusvalue.h"
+
+#include <QDBusArgument>
+#include <QDBusVariant>
+
+namespace Voruvar::Host {
+
+namespace {
+
+HostValue fromArgument(const QDBusArgument &argument)
+{
+    const QString signature = argument.currentSignature();
+    if (signature == QLatin1String("(d)")) {
+        double days = 0;
+        argument.beginStructure();
+        argument >> days;
+        argument.endStructure();
+        return HostDate{days};
+    }
+    if (signature == QLatin1String("av")) {
+        argument.beginArray();
+        const bool empty = argument.atEnd();
+        while (!argument.atEnd()) {
+            QDBusVariant skipped;
+            argument >> skipped;
+        }
+        argument.endArray();
+        if (empty)
+            return NullValue{};
+    }
+    return UnsupportedValue{signature};
+}
+
+} // namespace
+
+HostValue hostValueFromDBus(const QVariant &item)
+{
+    if (item.metaType() == QMetaType::fromType<QDBusVariant>())
+        return hostValueFromDBus(item.value<QDBusVariant>().variant());
+    if (item.metaType() == QMetaType::fromType<QDBusArgument>())
+        return fromArgument(item.value<QDBusArgument>());
+
+    switch (item.metaType().id()) {
+    case QMetaType::QString:
+        return item.toString();
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return item.toLongLong();
+    case QMetaType::ULongLong: {
+        const qulonglong value = item.toULongLong();
+        if (value > qulonglong(std::numeric_limits<qint64>::max()))
+            return double(value);
+        return qint64(value);
+    }
+    case QMetaType::Double:
+        return item.toDouble();
+    case QMetaType::Bool:
+        return item.toBool();
+    case QMetaType::QVariantList:
+        if (item.toList().isEmpty())
+            return NullValue{};
+        return UnsupportedValue{QStringLiteral("av")};
+    default:
+        return UnsupportedValue{QString::fromLatin1(item.metaType().name())};
+    }
+}
+
+QList<HostValue> hostValuesFromDBus(const QVariantList &items)
+{
+    QList<HostValue> values;
+    values.reserve(items.size());
+    for (const QVariant &item : items)
+        values.append(hostValueFromDBus(item));
+    return values;
+}
+
+} // namespace Voruvar::Host

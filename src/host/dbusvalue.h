@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include "hostvalue.h"
+
+#include <QList>
+#include <QVariantList>
+
+namespace Voruvar::Host {
+
+// Reads a host collection as it arrives over D-Bus (an array of variants, item 1 first):
+// "s" is text; "y n q i u x t d" are numbers; "b" is true/false; a struct "(d)" is a date given
+// as its automation day count; an empty array of variants is null; anything else is unsupported.
+QList<HostValue> hostValuesFromDBus(const QVariantList &items);
+HostValue hostValueFromDBus(const QVariant &item);
+
+} // namespace Voruvar::Host
