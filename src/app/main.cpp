@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "host/clsmain.h"
+#include "host/hostcontext.h"
+#include "host/standalonecontext.h"
+#include "platform/procinstanceprobe.h"
+#include "platform/qtmessagepresenter.h"
+#include "platform/qtscreenmetrics.h"
+#include "platform/realprocesscontrol.h"
+#include "version.h"
+#include "windows/addin.h"
+#include "windows/frmmain.h"
+
+#include "clsmainadaptor.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Voruvar;
+
+namespace {
+
+constexpr char serviceName[] = "Voruvar.clsMain";
+constexpr char objectPath[] = "/clsMain";
+
+bool serveAutomation(Host::clsMain &automation)
+{
+    new Host::clsMainAdaptor(&automation);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "voruvar: cannot reach the session bus: %s\n", qPrintable(bus.lastError().message()));
+        return false;
+    }
+    if (!bus.registerObject(QString::fromLatin1(objectPath), &automation, QDBusConnection::ExportAdaptors) ||
+        !bus.registerService(QString::fromLatin1(serviceName))) {
+        std::fprintf(stderr, "voruvar: cannot serve %s on the session bus: %s\n", serviceName,
+                     qPrintable(bus.lastError().message()));
+        return false;
+    }
+    return true;
+}
+
+// Saves a picture of the main window once a start has shown it, then ends the process.
+void screenshotAfterStart(Windows::Addin &addin, const QString &path)
+{
+    QObject::connect(&addin, &Windows::Addin::startFinished, &addin, [&addin, path] {
+        QTimer::singleShot(700, &addin, [&addin, path] {
+            const bool saved = addin.mainWindow().grab().save(path, "PNG");
+            std::fprintf(saved ? stdout : stderr, saved ? "voruvar: screenshot written to %s\n"
+                                                        : "voruvar: cannot write the screenshot %s\n",
+                         qPrintable(path));
+            addin.endProcess();
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The web renderer is loaded as a plugin later; it needs shared contexts from the start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("voruvar"));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/voruvar-32.png")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Voruvar: quick reference tables, formulas and documents for maintenance technicians.\n"
+        "Started without --automation it runs on its own for the signed-in user."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption automation(QStringLiteral("automation"),
+                                        QStringLiteral("Serve Voruvar.clsMain on the session bus for a host console."));
+    const QCommandLineOption alert(QStringLiteral("alert"), QStringLiteral("Open the category <title>."),
+                                   QStringLiteral("title"));
+    const QCommandLineOption accessLevel(QStringLiteral("access-level"),
+                                         QStringLiteral("0 read-only, 1 regular (default), 2 administrator."),
+                                         QStringLiteral("level"), QStringLiteral("1"));
+    const QCommandLineOption dataPath(QStringLiteral("data-path"),
+                                      QStringLiteral("Folder of the console database z_udez.mdb."),
+                                      QStringLiteral("folder"));
+    const QCommandLineOption sitePath(QStringLiteral("site-path"), QStringLiteral("The site's path."),
+                                      QStringLiteral("path"));
+    const QCommandLineOption siteName(QStringLiteral("site-name"),
+                                      QStringLiteral("The site's name, shown in the window title."),
+                                      QStringLiteral("name"));
+    const QCommandLineOption singleInstance(QStringLiteral("single-instance"),
+                                            QStringLiteral("Refuse to run while another copy is running."));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the main window once it is shown, then end."),
+                                        QStringLiteral("file"));
+    parser.addOptions({automation, alert, accessLevel, dataPath, sitePath, siteName, singleInstance, screenshot});
+    parser.process(app);
+
+    Platform::QtMessagePresenter messages;
+    Platform::ProcInstanceProbe instances;
+    Platform::QtScreenMetrics screen;
+    Platform::RealProcessControl process;
+    Windows::Addin addin({messages, instances, screen, process}, QCoreApplication::applicationDirPath());
+    Host::clsMain automationObject(addin.context(), addin);
+
+    if (parser.isSet(screenshot))
+        screenshotAfterStart(addin, parser.value(screenshot));
+
+    if (parser.isSet(automation)) {
+        if (!serveAutomation(automationObject))
+            return 1;
+    } else {
+        const Host::StandaloneCollections collections = Host::standaloneCollections(
+            {parser.value(accessLevel), parser.value(dataPath), parser.value(sitePath), parser.value(siteName),
+             parser.isSet(singleInstance)});
+        addin.context().storePaths(collections.paths);
+        addin.context().storeUser(collections.user);
+        addin.context().storeFlags(collections.flags);
+        automationObject.M_ExecAlert(parser.value(alert));
+    }
+    return app.exec();
+}

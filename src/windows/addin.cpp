@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "addin.h"
+
+#include "frmlogo.h"
+#include "frmmain.h"
+#include "frmwait.h"
+#include "host/numbertext.h"
+#include "platform/processcontrol.h"
+#include "platform/screenmetrics.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QTimer>
+
+namespace Voruvar::Windows {
+
+Addin::Addin(PlatformServices services, QString executableDirectory, QObject *parent)
+    : QObject(parent),
+      m_services(services),
+      m_executableDirectory(std::move(executableDirectory)),
+      m_twips(services.screen.twipsPerLogicalPixel()),
+      m_start(m_context, {*this, *this, services.messages, services.instances, services.screen, services.process})
+{
+}
+
+Addin::~Addin() = default;
+
+frmMain &Addin::mainWindow()
+{
+    if (!m_main) {
+        m_main = std::make_unique<frmMain>(m_twips);
+        connect(m_main->Timer1(), &QTimer::timeout, this, &Addin::onTimerTick);
+        connect(m_main.get(), &frmMain::exitRequested, this, &Addin::endProcess);
+    }
+    return *m_main;
+}
+
+void Addin::onTimerTick()
+{
+    const bool wasRunning = m_start.isRunning();
+    m_start.onTick();
+    if (!wasRunning && m_main && m_main->isVisible())
+        Q_EMIT startFinished();
+}
+
+void Addin::requestStart()
+{
+    // The host's call returns before any window work: loading the main window and arming its
+    // timer happen on the next turn of the event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mainWindow();
+            m_start.arm();
+        },
+        Qt::QueuedConnection);
+}
+
+void Addin::endProcess()
+{
+    m_services.process.endProcess();
+}
+
+void Addin::putLogoOnClipboard()
+{
+    if (!m_logo)
+        m_logo = std::make_unique<frmLogo>(m_twips);
+    m_logo->copyLogoToClipboard();
+}
+
+void Addin::enableTimer()
+{
+    mainWindow().Timer1()->start();
+}
+
+void Addin::disableTimer()
+{
+    mainWindow().Timer1()->stop();
+}
+
+void Addin::showWaitWindow()
+{
+    if (!m_wait)
+        m_wait = std::make_unique<frmWait>(m_twips, m_services.screen.twipsPerPixelX() == 12.0);
+    m_wait->show();
+    m_wait->repaint();
+}
+
+void Addin::unloadWaitWindow()
+{
+    m_wait.reset();
+}
+
+void Addin::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void Addin::setAdminButtonVisible(bool visible)
+{
+    mainWindow().setAdminButtonVisible(visible);
+}
+
+QStringList Addin::listEntries() const
+{
+    QStringList entries;
+    if (!m_main)
+        return entries;
+    const QListWidget *list = m_main->List1();
+    entries.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i)->text());
+    return entries;
+}
+
+void Addin::selectEntry(int index)
+{
+    mainWindow().List1()->setCurrentRow(index);
+}
+
+void Addin::moveBannerDown(int twips)
+{
+    mainWindow().moveBannerDown(twips);
+}
+
+void Addin::showMainWindow()
+{
+    mainWindow().showInChosenState();
+}
+
+void Addin::focusList()
+{
+    mainWindow().List1()->setFocus();
+}
+
+void Addin::fetchRetryCount()
+{
+}
+
+void Addin::readSettings()
+{
+    mainWindow().setOpenMaximized(Host::numberFromText(m_settings.strMaximize) == 1.0);
+}
+
+void Addin::buildCategoryList()
+{
+}
+
+} // namespace Voruvar::Windows

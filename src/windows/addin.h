@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include "host/automationhost.h"
+#include "host/hostcontext.h"
+#include "host/retryfields.h"
+#include "platform/twips.h"
+#include "startup/adminsettings.h"
+#include "startup/deferredstart.h"
+#include "startup/startsteps.h"
+#include "startup/startview.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace Voruvar::Platform {
+class InstanceProbe;
+class MessagePresenter;
+class ProcessControl;
+class ScreenMetrics;
+} // namespace Voruvar::Platform
+
+namespace Voruvar::Windows {
+
+class frmLogo;
+class frmMain;
+class frmWait;
+
+// The running add-in: owns the process-wide records and the windows (each created when first
+// touched), and wires the automation object, the start sequence and the windows together.
+class Addin final : public QObject,
+                    public Host::AutomationHost,
+                    public Startup::StartView,
+                    public Startup::StartSteps
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Addin)
+
+public:
+    struct PlatformServices
+    {
+        Platform::MessagePresenter &messages;
+        Platform::InstanceProbe &instances;
+        Platform::ScreenMetrics &screen;
+        Platform::ProcessControl &process;
+    };
+
+    Addin(PlatformServices services, QString executableDirectory, QObject *parent = nullptr);
+    ~Addin() override;
+
+    Host::HostContext &context() { return m_context; }
+    Host::RetryFields &retry() { return m_retry; }
+    Startup::AdminSettings &settings() { return m_settings; }
+    Startup::DeferredStart &deferredStart() { return m_start; }
+
+    // The main window, loaded (hidden) on first touch.
+    frmMain &mainWindow();
+    bool mainWindowLoaded() const { return m_main != nullptr; }
+    frmWait *waitWindow() const { return m_wait.get(); }
+
+    // AutomationHost
+    void requestStart() override;
+    void endProcess() override;
+    void putLogoOnClipboard() override;
+    QString executableDirectory() const override { return m_executableDirectory; }
+
+    // StartView
+    void enableTimer() override;
+    void disableTimer() override;
+    void showWaitWindow() override;
+    void unloadWaitWindow() override;
+    void processEvents() override;
+    void setAdminButtonVisible(bool visible) override;
+    QStringList listEntries() const override;
+    void selectEntry(int index) override;
+    void moveBannerDown(int twips) override;
+    void showMainWindow() override;
+    void focusList() override;
+
+    // StartSteps
+    void fetchRetryCount() override;
+    void readSettings() override;
+    void buildCategoryList() override;
+
+Q_SIGNALS:
+    // A start sequence has run to its end and the main window is visible.
+    void startFinished();
+
+private:
+    void onTimerTick();
+
+    PlatformServices m_services;
+    QString m_executableDirectory;
+    Platform::Twips m_twips;
+    Host::HostContext m_context;
+    Host::RetryFields m_retry;
+    Startup::AdminSettings m_settings;
+    Startup::DeferredStart m_start;
+    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<frmWait> m_wait;
+    std::unique_ptr<frmLogo> m_logo;
+};
+
+} // namespace Voruvar::Windows
