@@ -4,6 +4,8 @@
 
 #include "numbertext.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace Voruvar::Host {
@@ -42,6 +44,36 @@ std::optional<double> asNumber(const HostValue &value, const QLocale &locale)
         return date->days;
     if (const auto *text = std::get_if<QString>(&value))
         return textAsNumber(*text, locale);
+    return std::nullopt;
+}
+
+// A date written in the locale's short or long date format, with a four-digit year where the
+// format has two digits, and optionally followed by a time.
+std::optional<HostDate> parseDate(const QString &text, const QLocale &locale)
+{
+    QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    QStringList dateFormats{shortFormat};
+    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    if (shortFormat.contains(twoDigitYear))
+        dateFormats.prepend(QString(shortFormat).replace(twoDigitYear, QStringLiteral("yyyy")));
+    dateFormats.append(locale.dateFormat(QLocale::LongFormat));
+    const QStringList timeFormats{timeFormat(locale), locale.timeFormat(QLocale::ShortFormat)};
+
+    for (const QString &dateFormat : std::as_const(dateFormats)) {
+        const bool shortYear = dateFormat.contains(twoDigitYear);
+        QDateTime parsed(locale.toDate(text, dateFormat), QTime(0, 0));
+        for (auto time = timeFormats.begin(); !parsed.isValid() && time != timeFormats.end(); ++time)
+            parsed = locale.toDateTime(text, dateFormat + QLatin1Char(' ') + *time);
+        if (!parsed.isValid())
+            continue;
+        // Two-digit years 00 to 29 are in this century, 30 to 99 in the last.
+        if (shortYear && parsed.date().year() < 1930)
+            parsed = parsed.addYears(100);
+        return HostDate::fromDateTime(parsed);
+    }
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid())
+        return HostDate::fromDateTime(QDateTime(iso, QTime(0, 0)));
     return std::nullopt;
 }
 
@@ -90,26 +122,8 @@ std::optional<HostDate> toDate(const HostValue &value, const QLocale &locale)
             return std::nullopt;
         return HostDate{days};
     }
-    if (const auto *text = std::get_if<QString>(&value)) {
-        const QString trimmed = text->trimmed();
-        const QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
-        const QStringList dateTimeFormats{QString(dateFormat + QLatin1Char(' ') + timeFormat(locale)),
-                                          QString(dateFormat + QLatin1Char(' ') + locale.timeFormat(QLocale::ShortFormat))};
-        for (const QString &format : dateTimeFormats) {
-            const QDateTime dateTime = locale.toDateTime(trimmed, format);
-            if (dateTime.isValid())
-                return HostDate::fromDateTime(dateTime);
-        }
-        const QStringList dateFormats{dateFormat, locale.dateFormat(QLocale::LongFormat)};
-        for (const QString &format : dateFormats) {
-            const QDate date = locale.toDate(trimmed, format);
-            if (date.isValid())
-                return HostDate::fromDateTime(QDateTime(date, QTime(0, 0)));
-        }
-        const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
-        if (iso.isValid())
-            return HostDate::fromDateTime(QDateTime(iso, QTime(0, 0)));
-    }
+    if (const auto *text = std::get_if<QString>(&value))
+        return parseDate(text->trimmed(), locale);
     return std::nullopt;
 }
 

@@ -219,9 +219,14 @@ void frmMain::relayout()
 {
     if (!m_pane)
         return;
-    const QRect outer = frameGeometry();
-    const MainLayout l = MainLayout::compute(m_twips.toTwips(outer.width()), m_twips.toTwips(outer.height()),
-                                             m_twips.toTwips(width()), m_twips.toTwips(height()));
+    // The rule works from the outer size. Window managers draw their frames outside the client
+    // area and report them late or not at all, so the outer size is taken as the client size
+    // plus the design frame: the layout then depends on the client size alone, whatever the
+    // desktop's decorations, and the design client size gives the design layout.
+    const int clientWidth = m_twips.toTwips(width());
+    const int clientHeight = m_twips.toTwips(height());
+    const MainLayout l = MainLayout::compute(clientWidth + MainLayout::designFrameWidth,
+                                             clientHeight + MainLayout::designFrameWidth, clientWidth, clientHeight);
     setLeft(m_banner, l.bannerLeft);
     setWidth(m_header, l.headerWidth);
     for (const char *name : {"Command1", "Command5", "Command3", "Command6", "Command7", "Command2", "Command4"})

@@ -17,6 +17,8 @@ struct MainLayout
     static constexpr int listLeft = 120;
     static constexpr int listTop = 480;
     static constexpr int listWidth = 3135;
+    // The outer width exceeds the client width by this much at design (45 twips each side).
+    static constexpr int designFrameWidth = 90;
 
     int titleAllowance = 0;
     int bannerLeft = 0;       // Picture4

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include "platform/instanceprobe.h"
+#include "platform/messagepresenter.h"
+#include "platform/processcontrol.h"
+#include "platform/screenmetrics.h"
+
+#include <QList>
+#include <functional>
+
+namespace Voruvar::Testing {
+
+// Records every message box instead of showing it; an optional hook runs while the "box is open".
+class FakeMessagePresenter final : public Platform::MessagePresenter
+{
+public:
+    void show(const Platform::Message &message) override
+    {
+        shown.append(message);
+        if (whileShown)
+            whileShown(message);
+    }
+    QList<Platform::Message> shown;
+    std::function<void(const Platform::Message &)> whileShown;
+};
+
+class FakeInstanceProbe final : public Platform::InstanceProbe
+{
+public:
+    bool anotherInstanceRunning() const override
+    {
+        ++asked;
+        return otherRunning;
+    }
+    bool otherRunning = false;
+    mutable int asked = 0;
+};
+
+// A screen given in pixels and twips per pixel.
+class FakeScreenMetrics final : public Platform::ScreenMetrics
+{
+public:
+    FakeScreenMetrics(int widthPixels = 1280, int heightPixels = 1024, double twipsPerPixel = 15.0)
+        : width(widthPixels), height(heightPixels), perPixel(twipsPerPixel)
+    {
+    }
+    double twipsPerPixelX() const override { return perPixel; }
+    double twipsPerPixelY() const override { return perPixel; }
+    double twipsPerLogicalPixel() const override { return perPixel; }
+    int widthTwips() const override { return qRound(width * perPixel); }
+    int heightTwips() const override { return qRound(height * perPixel); }
+    int width;
+    int height;
+    double perPixel;
+};
+
+// Notes that the process was asked to end, and lets the test go on.
+class FakeProcessControl final : public Platform::ProcessControl
+{
+public:
+    void endProcess() override { ++endRequests; }
+    int endRequests = 0;
+};
+
+} // namespace Voruvar::Testing
