@@ -2,13 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The Voruvar developers
 
 # voruvar_add_test(NAME <name> SOURCES <files...> [LIBS <targets...>]
-#                  [GUI] [DBUS] [WEBENGINE] [TIMEOUT <seconds>] [LABELS <labels...>])
+#                  [GUI] [DBUS] [DBUS_CONFIG <file>] [WEBENGINE] [TIMEOUT <seconds>]
+#                  [LABELS <labels...>])
 #
 # One Qt Test executable per unit. Every test runs offscreen unless GUI is given
 # (then under Xvfb through tests/run-under-xvfb). DBUS wraps the run in a private
-# session bus (dbus-run-session). WEBENGINE allows Chromium to run as root.
+# session bus (dbus-run-session), configured by DBUS_CONFIG when given. WEBENGINE allows Chromium to run as root.
 function(voruvar_add_test)
-    cmake_parse_arguments(T "GUI;DBUS;WEBENGINE" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI;DBUS;WEBENGINE" "NAME;TIMEOUT;DBUS_CONFIG" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
     set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
@@ -17,7 +18,9 @@ function(voruvar_add_test)
     if(T_GUI)
         set(command "${PROJECT_SOURCE_DIR}/tests/run-under-xvfb" ${command})
     endif()
-    if(T_DBUS)
+    if(T_DBUS_CONFIG)
+        set(command dbus-run-session --config-file=${T_DBUS_CONFIG} -- ${command})
+    elseif(T_DBUS)
         set(command dbus-run-session -- ${command})
     endif()
     add_test(NAME ${T_NAME} COMMAND ${command} WORKING_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
