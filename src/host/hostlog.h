@@ -16,4 +16,11 @@ public:
     virtual void writeHostLog(const QString &message) = 0;
 };
 
+// The log of a host whose library cannot be reached: every entry is lost, as with a missing library.
+class UnreachableHostLog final : public HostLog
+{
+public:
+    void writeHostLog(const QString &) override {}
+};
+
 } // namespace Voruvar::Host

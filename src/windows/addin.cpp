@@ -20,7 +20,8 @@ Addin::Addin(PlatformServices services, QString executableDirectory, QObject *pa
       m_services(services),
       m_executableDirectory(std::move(executableDirectory)),
       m_twips(services.screen.twipsPerLogicalPixel()),
-      m_start(m_context, {*this, *this, services.messages, services.instances, services.screen, services.process})
+      m_start(m_context, {*this, *this, services.messages, services.instances, services.screen, services.process}),
+      m_hostLog(std::make_unique<Host::UnreachableHostLog>())
 {
 }
 

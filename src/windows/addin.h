@@ -4,6 +4,7 @@
 
 #include "host/automationhost.h"
 #include "host/hostcontext.h"
+#include "host/hostlog.h"
 #include "host/retryfields.h"
 #include "platform/twips.h"
 #include "startup/adminsettings.h"
@@ -54,6 +55,8 @@ public:
     Host::RetryFields &retry() { return m_retry; }
     Startup::AdminSettings &settings() { return m_settings; }
     Startup::DeferredStart &deferredStart() { return m_start; }
+    // Writes the add-in's entries to the host's log.
+    Host::HostLog &hostLog() { return *m_hostLog; }
 
     // The main window, loaded (hidden) on first touch.
     frmMain &mainWindow();
@@ -98,6 +101,7 @@ private:
     Host::RetryFields m_retry;
     Startup::AdminSettings m_settings;
     Startup::DeferredStart m_start;
+    std::unique_ptr<Host::HostLog> m_hostLog;
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmWait> m_wait;
     std::unique_ptr<frmLogo> m_logo;
