@@ -23,6 +23,10 @@ class ProcessControl;
 class ScreenMetrics;
 } // namespace Voruvar::Platform
 
+namespace Voruvar::Host {
+class HostLibrary;
+}
+
 namespace Voruvar::Windows {
 
 class frmLogo;
@@ -46,6 +50,8 @@ public:
         Platform::InstanceProbe &instances;
         Platform::ScreenMetrics &screen;
         Platform::ProcessControl &process;
+        // The host's automation library; none: the host's log cannot be reached.
+        Host::HostLibrary *hostLibrary = nullptr;
     };
 
     Addin(PlatformServices services, QString executableDirectory, QObject *parent = nullptr);
