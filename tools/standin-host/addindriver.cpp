@@ -64,7 +64,7 @@ void AddinDriver::start()
         bus->startService(addinService);
         return;
     }
-    say(QStringLiteral("starting %1 --automation %2").arg(m_program, m_arguments.join(QLatin1Char(' '))));
+    say(QStringLiteral("starting %1 %2").arg(m_program, (QStringList{QStringLiteral("--automation")} + m_arguments).join(QLatin1Char(' '))));
     connect(&m_process, &QProcess::finished, this, [this](int exitCode) {
         if (!m_executed)
             fail(QStringLiteral("the add-in ended (exit code %1) before it could be executed").arg(exitCode));
