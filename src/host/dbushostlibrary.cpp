@@ -70,12 +70,12 @@ class DBusHostLibraryObject final : public HostLibraryObject
 public:
     DBusHostLibraryObject(DBusHostLibrary &library, QString owner, QString path)
         : m_library(library), m_owner(std::move(owner)), m_path(std::move(path))
-    {
-    }
+    {}
 
     HostFailure setDTFormat(const QString &dateFormat) override
     {
-        QDBusMessage message = QDBusMessage::createMethodCall(m_owner, m_path, propertiesInterface, QStringLiteral("Set"));
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(m_owner, m_path, propertiesInterface, QStringLiteral("Set"));
         message << objectInterface << QStringLiteral("setDTFormat") << QVariant::fromValue(QDBusVariant(dateFormat));
         return m_library.call(message);
     }
@@ -128,8 +128,7 @@ private:
 DBusHostLibrary::DBusHostLibrary(QDBusConnection bus, std::chrono::milliseconds callTimeout,
                                  std::chrono::milliseconds quietTime)
     : m_bus(std::move(bus)), m_callTimeoutMs(int(callTimeout.count())), m_quietTime(quietTime)
-{
-}
+{}
 
 HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *reply)
 {
@@ -160,16 +159,17 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
 std::unique_ptr<HostLibraryObject> DBusHostLibrary::CreateObject(ErrorDetail &failure)
 {
     QDBusMessage reply;
-    if (HostFailure callFailure =
-            call(QDBusMessage::createMethodCall(hostLibraryService, rootPath, rootInterface, QStringLiteral("CreateObject")),
-                 &reply)) {
+    if (HostFailure callFailure = call(
+            QDBusMessage::createMethodCall(hostLibraryService, rootPath, rootInterface, QStringLiteral("CreateObject")),
+            &reply)) {
         failure = *callFailure;
         return nullptr;
     }
     const QVariant path = reply.arguments().value(0);
     if (reply.signature() != u"o" || reply.service().isEmpty()) {
-        failure = detail(HostLibraryFailure::BadReply,
-                         QStringLiteral("CreateObject answered '%1' instead of an object path.").arg(reply.signature()));
+        failure =
+            detail(HostLibraryFailure::BadReply,
+                   QStringLiteral("CreateObject answered '%1' instead of an object path.").arg(reply.signature()));
         return nullptr;
     }
     return std::make_unique<DBusHostLibraryObject>(*this, reply.service(), path.value<QDBusObjectPath>().path());

@@ -39,13 +39,13 @@ public:
         else if (create && m_mode == u"badreply")
             reply = message.createReply(QStringLiteral("not a path"));
         else if (message.interface() == u"org.freedesktop.DBus.Properties")
-            reply = message.createErrorReply(QDBusError::UnknownProperty,
-                                             QStringLiteral("No such property '%1'")
-                                                 .arg(message.arguments().value(1).toString()));
+            reply = message.createErrorReply(
+                QDBusError::UnknownProperty,
+                QStringLiteral("No such property '%1'").arg(message.arguments().value(1).toString()));
         else
-            reply = message.createErrorReply(QDBusError::UnknownMethod,
-                                             QStringLiteral("No such method '%1' at object path '%2'")
-                                                 .arg(message.member(), message.path()));
+            reply = message.createErrorReply(
+                QDBusError::UnknownMethod,
+                QStringLiteral("No such method '%1' at object path '%2'").arg(message.member(), message.path()));
         connection.send(reply);
         return true;
     }

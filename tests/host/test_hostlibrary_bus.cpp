@@ -163,9 +163,16 @@ private Q_SLOTS:
         context.strUserItem16 = QStringLiteral("MAINT");
         context.strAccountTitle = QStringLiteral("Supervisor");
         context.strAccountId = QStringLiteral("DADMIN");
-        const ReminderArguments arguments{QStringLiteral("/tasks"), QStringLiteral("Dana Admin"), QStringLiteral("12/28/2026"),
-                                          QStringLiteral("01/04/2027"), QString(), 200, QStringLiteral("VORUVAR.CLSMAIN"),
-                                          QStringLiteral("TORX BITS"), QStringLiteral("DADMIN"), QStringLiteral("/rem")};
+        const ReminderArguments arguments{QStringLiteral("/tasks"),
+                                          QStringLiteral("Dana Admin"),
+                                          QStringLiteral("12/28/2026"),
+                                          QStringLiteral("01/04/2027"),
+                                          QString(),
+                                          200,
+                                          QStringLiteral("VORUVAR.CLSMAIN"),
+                                          QStringLiteral("TORX BITS"),
+                                          QStringLiteral("DADMIN"),
+                                          QStringLiteral("/rem")};
         createReminder(library, context, [&] { return std::optional(arguments); });
         int eventRuns = 0;
         QVERIFY(!openAddressOnce(library, context, QStringLiteral("https://example.invalid/"), [&] { ++eventRuns; }));
@@ -197,8 +204,9 @@ private Q_SLOTS:
         QVERIFY(host.ready());
         DBusHostLibrary library;
         const HostFailure refused = openAddressOnce(library, dana(), QStringLiteral("https://example.invalid/"), {});
-        QCOMPARE(refused, failure(HostLibraryFailure::Refused,
-                                  QStringLiteral("Cannot start '/nonexistent/browser' to open https://example.invalid/.")));
+        QCOMPARE(refused,
+                 failure(HostLibraryFailure::Refused,
+                         QStringLiteral("Cannot start '/nonexistent/browser' to open https://example.invalid/.")));
 
         ErrorDetail detail;
         std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);

@@ -51,10 +51,11 @@ private Q_SLOTS:
         HostLibraryLog log(library, context);
         context.strAccountName = QStringLiteral("Dana Later"); // read when the entry is written
         log.writeHostLog(QStringLiteral("Administrative Options Updated"));
-        QCOMPARE(library.calls, (QStringList{QStringLiteral("CreateObject"), QStringLiteral("setDTFormat(MM/dd/yyyy)"),
-                                             QStringLiteral("RuraroPath(/opt/ruraro)"),
-                                             QStringLiteral("writeLog(Administrative Options Updated (Voruvar), Dana Later)"),
-                                             QStringLiteral("Release()")}));
+        QCOMPARE(library.calls,
+                 (QStringList{QStringLiteral("CreateObject"), QStringLiteral("setDTFormat(MM/dd/yyyy)"),
+                              QStringLiteral("RuraroPath(/opt/ruraro)"),
+                              QStringLiteral("writeLog(Administrative Options Updated (Voruvar), Dana Later)"),
+                              QStringLiteral("Release()")}));
     }
 
     void logEntry_emptyUser_stillWritten()
@@ -73,9 +74,12 @@ private Q_SLOTS:
                       path = QStringLiteral("RuraroPath(p)"), write = QStringLiteral("writeLog(m (Voruvar), u)"),
                       release = QStringLiteral("Release()");
         QTest::newRow("no object: nothing else") << create << QStringList{create};
-        QTest::newRow("date format") << QStringLiteral("setDTFormat") << QStringList{create, format, path, write, release};
-        QTest::newRow("host folder") << QStringLiteral("RuraroPath") << QStringList{create, format, path, write, release};
-        QTest::newRow("entry: still released") << QStringLiteral("writeLog") << QStringList{create, format, path, write, release};
+        QTest::newRow("date format") << QStringLiteral("setDTFormat")
+                                     << QStringList{create, format, path, write, release};
+        QTest::newRow("host folder") << QStringLiteral("RuraroPath")
+                                     << QStringList{create, format, path, write, release};
+        QTest::newRow("entry: still released")
+            << QStringLiteral("writeLog") << QStringList{create, format, path, write, release};
         QTest::newRow("release") << QStringLiteral("Release") << QStringList{create, format, path, write, release};
     }
     void logEntry_failingStep_skippedAndNextRuns()
@@ -109,9 +113,16 @@ private Q_SLOTS:
     {
         FakeHostLibrary library;
         const HostContext context = danaAtNorth();
-        ReminderArguments arguments{QStringLiteral("/tasks"), QStringLiteral("Dana Admin"), QStringLiteral("12/28/2026"),
-                                    QStringLiteral("01/04/2027"), QString(), 1, QStringLiteral("VORUVAR.CLSMAIN"),
-                                    QStringLiteral("TORX BITS"), QStringLiteral("DADMIN"), QStringLiteral("/rem")};
+        ReminderArguments arguments{QStringLiteral("/tasks"),
+                                    QStringLiteral("Dana Admin"),
+                                    QStringLiteral("12/28/2026"),
+                                    QStringLiteral("01/04/2027"),
+                                    QString(),
+                                    1,
+                                    QStringLiteral("VORUVAR.CLSMAIN"),
+                                    QStringLiteral("TORX BITS"),
+                                    QStringLiteral("DADMIN"),
+                                    QStringLiteral("/rem")};
         createReminder(library, context, [&] { return std::optional(arguments); });
         QCOMPARE(library.calls,
                  (QStringList{QStringLiteral("CreateObject"), QStringLiteral("setDTFormat(MM/dd/yyyy)"),
@@ -134,9 +145,8 @@ private Q_SLOTS:
     void openAddress_eventsRunBetweenCallAndRelease()
     {
         FakeHostLibrary library;
-        const HostFailure failure = openAddressOnce(library, danaAtNorth(), QStringLiteral("https://a.example"), [&] {
-            library.calls.append(QStringLiteral("events"));
-        });
+        const HostFailure failure = openAddressOnce(library, danaAtNorth(), QStringLiteral("https://a.example"),
+                                                    [&] { library.calls.append(QStringLiteral("events")); });
         QVERIFY(!failure);
         QCOMPARE(library.calls, (QStringList{QStringLiteral("CreateObject"), QStringLiteral("setDTFormat(MM/dd/yyyy)"),
                                              QStringLiteral("gBrowser(https://a.example, 1, 0)"),

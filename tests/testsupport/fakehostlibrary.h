@@ -54,9 +54,9 @@ private:
         }
         Host::HostFailure RemCreate(const Host::ReminderArguments &a) override
         {
-            return record(u"RemCreate", {a.hostPath5, a.accountName, a.today, a.dueDate, a.fifth,
-                                         QString::number(a.remArg6), a.addinClass, a.subject, a.accountId,
-                                         a.hostPath2});
+            return record(u"RemCreate",
+                          {a.hostPath5, a.accountName, a.today, a.dueDate, a.fifth, QString::number(a.remArg6),
+                           a.addinClass, a.subject, a.accountId, a.hostPath2});
         }
         Host::HostFailure gBrowser(const QString &address, qint16 second, qint16 third) override
         {

@@ -30,7 +30,8 @@ private Q_SLOTS:
         host.start(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host"),
                    {QStringLiteral("--store"), storePath});
         QTRY_VERIFY_WITH_TIMEOUT(
-            QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("dovavirev.clsRuraro")), 10000);
+            QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("dovavirev.clsRuraro")),
+            10000);
 
         Testing::FakeMessagePresenter messages;
         Testing::FakeInstanceProbe instances;

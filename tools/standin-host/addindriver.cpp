@@ -31,15 +31,15 @@ AddinDriver::AddinDriver(QDBusConnection bus, Profile profile, QString program, 
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_startLimit.setSingleShot(true);
     m_startLimit.setInterval(startLimitMs);
-    connect(&m_startLimit, &QTimer::timeout, this, [this] { fail(QStringLiteral("the add-in did not come on the bus")); });
+    connect(&m_startLimit, &QTimer::timeout, this,
+            [this] { fail(QStringLiteral("the add-in did not come on the bus")); });
 }
 
 void AddinDriver::start()
 {
-    m_watcher = new QDBusServiceWatcher(addinService, m_bus,
-                                        QDBusServiceWatcher::WatchForRegistration |
-                                            QDBusServiceWatcher::WatchForUnregistration,
-                                        this);
+    m_watcher = new QDBusServiceWatcher(
+        addinService, m_bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
+        this);
     connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
         m_startLimit.stop();
         if (!m_executed)
@@ -64,7 +64,8 @@ void AddinDriver::start()
         bus->startService(addinService);
         return;
     }
-    say(QStringLiteral("starting %1 %2").arg(m_program, (QStringList{QStringLiteral("--automation")} + m_arguments).join(QLatin1Char(' '))));
+    say(QStringLiteral("starting %1 %2")
+            .arg(m_program, (QStringList{QStringLiteral("--automation")} + m_arguments).join(QLatin1Char(' '))));
     connect(&m_process, &QProcess::finished, this, [this](int exitCode) {
         if (!m_executed)
             fail(QStringLiteral("the add-in ended (exit code %1) before it could be executed").arg(exitCode));
@@ -83,9 +84,8 @@ bool AddinDriver::setCollection(const QString &name, const QList<std::optional<Q
     QVariantList values;
     for (const std::optional<QString> &item : items)
         values.append(QVariant::fromValue(QDBusVariant(item ? QVariant(*item) : QVariant(QVariantList()))));
-    QDBusMessage message = QDBusMessage::createMethodCall(addinService, addinPath,
-                                                          QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                          QStringLiteral("Set"));
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        addinService, addinPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
     message << addinService << name << QVariant::fromValue(QDBusVariant(QVariant::fromValue(values)));
     const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, callTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
@@ -103,9 +103,9 @@ void AddinDriver::execute()
         !setCollection(QStringLiteral("R_USER"), m_profile.user) ||
         !setCollection(QStringLiteral("R_FLAG"), m_profile.flags))
         return;
-    QDBusMessage message = QDBusMessage::createMethodCall(addinService, addinPath, addinService,
-                                                          m_profile.alert ? QStringLiteral("M_ExecAlert")
-                                                                          : QStringLiteral("M_Execute"));
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(addinService, addinPath, addinService,
+                                       m_profile.alert ? QStringLiteral("M_ExecAlert") : QStringLiteral("M_Execute"));
     if (m_profile.alert)
         message << *m_profile.alert;
     const QDBusMessage reply = m_bus.call(message, QDBus::BlockWithGui, callTimeoutMs);

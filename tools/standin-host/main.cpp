@@ -74,14 +74,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption profileOption(QStringLiteral("profile"),
                                            QStringLiteral("Execute the add-in with the collections of <file>."),
                                            QStringLiteral("file"));
-    const QCommandLineOption addinOption(QStringLiteral("addin"),
-                                         QStringLiteral("The add-in program to start when the bus cannot."),
-                                         QStringLiteral("program"),
-                                         QCoreApplication::applicationDirPath() + QStringLiteral("/voruvar"));
+    const QCommandLineOption addinOption(
+        QStringLiteral("addin"), QStringLiteral("The add-in program to start when the bus cannot."),
+        QStringLiteral("program"), QCoreApplication::applicationDirPath() + QStringLiteral("/voruvar"));
     const QCommandLineOption browserOption(QStringLiteral("browser"),
                                            QStringLiteral("The command that opens web addresses."),
                                            QStringLiteral("command"), QStringLiteral("xdg-open"));
-    const QCommandLineOption printOption(QStringLiteral("print"), QStringLiteral("Print what the store holds and end."));
+    const QCommandLineOption printOption(QStringLiteral("print"),
+                                         QStringLiteral("Print what the store holds and end."));
     parser.addOptions({storeOption, profileOption, addinOption, browserOption, printOption});
     parser.process(app);
 

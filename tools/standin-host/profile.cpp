@@ -45,7 +45,7 @@ std::optional<Profile> Profile::loadFromFile(const QString &path, QString *error
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             const QString section = line.mid(1, line.size() - 2).trimmed();
-            collection = section == u"R_PATH" ? &profile.paths
+            collection = section == u"R_PATH"   ? &profile.paths
                          : section == u"R_USER" ? &profile.user
                          : section == u"R_FLAG" ? &profile.flags
                                                 : nullptr;

@@ -14,8 +14,7 @@ RuraroObject::RuraroObject(QDBusConnection bus, QString path, StandinStore &stor
                            QObject *parent)
     : QObject(parent), m_bus(std::move(bus)), m_path(std::move(path)), m_store(store),
       m_browserCommand(std::move(browserCommand))
-{
-}
+{}
 
 void RuraroObject::refuse(const QString &reason)
 {

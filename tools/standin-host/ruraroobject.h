@@ -20,7 +20,9 @@ class RuraroObject final : public QObject, protected QDBusContext
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "dovavirev.clsRuraro.Object")
     // setDTFormat is write-only for callers; reading it answers what was set, for inspection.
-    Q_CLASSINFO("D-Bus Introspection", ""
+    Q_CLASSINFO(
+        "D-Bus Introspection",
+        ""
         "  <interface name=\"dovavirev.clsRuraro.Object\">\n"
         "    <property name=\"setDTFormat\" type=\"s\" access=\"write\"/>\n"
         "    <method name=\"RuraroPath\"><arg name=\"path\" type=\"s\" direction=\"in\"/></method>\n"

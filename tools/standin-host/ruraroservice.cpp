@@ -18,8 +18,7 @@ constexpr QDBusConnection::RegisterOptions exported =
 
 RuraroService::RuraroService(QDBusConnection bus, StandinStore &store, QStringList browserCommand, QObject *parent)
     : QObject(parent), m_bus(std::move(bus)), m_store(store), m_browserCommand(std::move(browserCommand))
-{
-}
+{}
 
 bool RuraroService::serve(QString *error)
 {

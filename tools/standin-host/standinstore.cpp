@@ -43,20 +43,23 @@ bool run(QSqlQuery &query, QString *error)
 
 } // namespace
 
-StandinStore::StandinStore() : m_connection(QStringLiteral("standin-store-%1").arg(connectionCount.fetchAndAddRelaxed(1)))
-{
-}
+StandinStore::StandinStore()
+    : m_connection(QStringLiteral("standin-store-%1").arg(connectionCount.fetchAndAddRelaxed(1)))
+{}
 
 StandinStore::~StandinStore()
 {
-    { QSqlDatabase::database(m_connection, false).close(); }
+    {
+        QSqlDatabase::database(m_connection, false).close();
+    }
     QSqlDatabase::removeDatabase(m_connection);
 }
 
 bool StandinStore::open(const QString &path, QString *error)
 {
-    QSqlDatabase db = QSqlDatabase::contains(m_connection) ? QSqlDatabase::database(m_connection, false)
-                                                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+                          ? QSqlDatabase::database(m_connection, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
@@ -95,7 +98,8 @@ bool StandinStore::addReminder(const ReminderRecord &reminder, QString *error)
     for (int i = 0; i < 4; ++i)
         query.addBindValue(reminder.user.value(i));
     for (int i = 0; i < 10; ++i)
-        query.addBindValue(i == 5 ? QVariant(reminder.arguments.value(i).toInt()) : QVariant(reminder.arguments.value(i)));
+        query.addBindValue(i == 5 ? QVariant(reminder.arguments.value(i).toInt())
+                                  : QVariant(reminder.arguments.value(i)));
     query.addBindValue(reminder.dateFormat);
     query.addBindValue(timeText(reminder.time));
     return run(query, error);
@@ -106,9 +110,9 @@ bool StandinStore::addAddress(const AddressRecord &address, QString *error)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.prepare(QStringLiteral(
         "INSERT INTO addresses (address, arg2, arg3, date_format, opened, time) VALUES (?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &value : {QVariant(address.address), QVariant(int(address.second)), QVariant(int(address.third)),
-                                  QVariant(address.dateFormat), QVariant(address.opened ? 1 : 0),
-                                  QVariant(timeText(address.time))})
+    for (const QVariant &value :
+         {QVariant(address.address), QVariant(int(address.second)), QVariant(int(address.third)),
+          QVariant(address.dateFormat), QVariant(address.opened ? 1 : 0), QVariant(timeText(address.time))})
         query.addBindValue(value);
     return run(query, error);
 }
@@ -120,7 +124,8 @@ QList<LogEntry> StandinStore::logEntries() const
     query.exec(QStringLiteral("SELECT entry, user, date_format, host_path, time FROM log ORDER BY id"));
     while (query.next())
         entries.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                        query.value(3).toString(), QDateTime::fromString(query.value(4).toString(), Qt::ISODateWithMs)});
+                        query.value(3).toString(),
+                        QDateTime::fromString(query.value(4).toString(), Qt::ISODateWithMs)});
     return entries;
 }
 
