@@ -4,6 +4,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 
@@ -61,7 +62,9 @@ void AddinDriver::start()
     const QStringList activatable = bus->activatableServiceNames();
     if (m_arguments.isEmpty() && activatable.contains(addinService)) {
         say(QStringLiteral("asking the bus to start %1").arg(addinService));
-        bus->startService(addinService);
+        const QDBusReply<void> started = bus->startService(addinService);
+        if (!started.isValid())
+            fail(QStringLiteral("the bus could not start %1: %2").arg(addinService, started.error().message()));
         return;
     }
     say(QStringLiteral("starting %1 %2")
