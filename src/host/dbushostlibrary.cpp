@@ -140,11 +140,14 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
     if (!m_bus.isConnected())
         return detail(HostLibraryFailure::NoBus, m_bus.lastError().message());
 
+    QElapsedTimer waited;
+    waited.start();
     QDBusMessage answer = m_bus.call(message, QDBus::Block, m_callTimeoutMs);
     if (answer.type() != QDBusMessage::ReplyMessage) {
         const QDBusError error(answer);
         const HostLibraryFailure kind = kindOf(error);
-        if (kind == HostLibraryFailure::NoReply)
+        // A host that ended during the call says so at once; one that let the timeout run out is hung.
+        if (kind == HostLibraryFailure::NoReply && waited.elapsed() >= m_callTimeoutMs / 2)
             m_sinceSilence.start();
         qCDebug(lcHostLibrary, "%s on %s failed: %s: %s", qPrintable(message.member()), qPrintable(message.path()),
                 qPrintable(error.name()), qPrintable(error.message()));

@@ -16,8 +16,8 @@ namespace Voruvar::Host {
 // The host library over D-Bus: CreateObject on dovavirev.clsRuraro at /clsRuraro, then plain
 // method calls (and one Properties.Set for setDTFormat) on the object it returns, each one
 // message and its reply, never an introspection. Every call waits at most the call timeout;
-// after a call the host left unanswered, the host is left alone for the quiet time and calls
-// fail at once, so a hung host cannot hold the add-in for a timeout per call.
+// after a call the host let time out, the host is left alone for the quiet time and calls fail
+// at once, so a hung host cannot hold the add-in for a timeout per call of a retry loop.
 class DBusHostLibrary final : public HostLibrary
 {
 public:

@@ -63,6 +63,9 @@ public:
     Startup::DeferredStart &deferredStart() { return m_start; }
     // Writes the add-in's entries to the host's log.
     Host::HostLog &hostLog() { return *m_hostLog; }
+    // The host's automation library, for the reminder and the about window's link; none when the
+    // add-in was made without one.
+    Host::HostLibrary *hostLibrary() const { return m_services.hostLibrary; }
 
     // The main window, loaded (hidden) on first touch.
     frmMain &mainWindow();

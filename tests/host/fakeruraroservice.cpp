@@ -5,6 +5,7 @@
 // way, named by its first argument:
 //   silent          answers nothing
 //   mute            CreateObject works; the object answers nothing
+//   dying           ends, without answering, on the first call
 //   bare            CreateObject works; the object has no members
 //   refusing [TEXT] every call is answered with an error whose message is TEXT
 //   badreply        CreateObject answers a text instead of an object path
@@ -16,6 +17,7 @@
 #include <QDBusVirtualObject>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -29,6 +31,8 @@ public:
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
     {
         const bool create = message.member() == u"CreateObject";
+        if (m_mode == u"dying")
+            std::_Exit(3);
         if (m_mode == u"silent" || (m_mode == u"mute" && !create))
             return true;
         QDBusMessage reply;

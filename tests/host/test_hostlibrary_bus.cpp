@@ -286,6 +286,27 @@ private Q_SLOTS:
         QVERIFY2(retry.strLastError.startsWith(u"dovavirev.clsRuraro: 5: "), qPrintable(retry.strLastError));
     }
 
+    void hostEndingDuringACall_noReply_nextHostAskedAtOnce()
+    {
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 2000ms, 10000ms);
+        {
+            Service service = broken({QStringLiteral("dying")});
+            QVERIFY(service.ready());
+            QElapsedTimer timer;
+            timer.start();
+            ErrorDetail detail;
+            QVERIFY(!library.CreateObject(detail));
+            QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
+            QVERIFY(timer.elapsed() < 1000);
+        }
+        Service host = standinHost();
+        QVERIFY(host.ready());
+        ErrorDetail detail;
+        std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
+        QVERIFY2(object, qPrintable(detail.text()));
+        QVERIFY(!object->Release());
+    }
+
     void muteObject_logWriterWaitsOneTimeoutOnly()
     {
         Service service = broken({QStringLiteral("mute")});
