@@ -145,7 +145,10 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
     QDBusMessage answer = m_bus.call(message, QDBus::Block, m_callTimeoutMs);
     if (answer.type() != QDBusMessage::ReplyMessage) {
         const QDBusError error(answer);
-        const HostLibraryFailure kind = kindOf(error);
+        HostLibraryFailure kind = kindOf(error);
+        // Objects are addressed at the connection that made them: when that is gone, so is the object.
+        if (kind == HostLibraryFailure::ServiceMissing && message.service().startsWith(QLatin1Char(':')))
+            kind = HostLibraryFailure::ObjectMissing;
         // A host that ended during the call says so at once; one that let the timeout run out is hung.
         if (kind == HostLibraryFailure::NoReply && waited.elapsed() >= m_callTimeoutMs / 2)
             m_sinceSilence.start();

@@ -299,12 +299,20 @@ private Q_SLOTS:
             QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
             QVERIFY(timer.elapsed() < 1000);
         }
-        Service host = standinHost();
-        QVERIFY(host.ready());
-        ErrorDetail detail;
-        std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
-        QVERIFY2(object, qPrintable(detail.text()));
-        QVERIFY(!object->Release());
+        std::unique_ptr<HostLibraryObject> orphan;
+        {
+            Service host = standinHost();
+            QVERIFY(host.ready());
+            ErrorDetail detail;
+            std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
+            QVERIFY2(object, qPrintable(detail.text()));
+            QVERIFY(!object->Release());
+            orphan = library.CreateObject(detail);
+            QVERIFY(orphan);
+        }
+        // The object's host has ended, and with it the object.
+        QCOMPARE(orphan->RuraroPath(QStringLiteral("/opt")).value_or(ErrorDetail{}).number,
+                 int(HostLibraryFailure::ObjectMissing));
     }
 
     void muteObject_logWriterWaitsOneTimeoutOnly()
