@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "host/clsmain.h"
+#include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
 #include "host/standalonecontext.h"
 #include "platform/procinstanceprobe.h"
@@ -104,7 +105,8 @@ int main(int argc, char *argv[])
     Platform::ProcInstanceProbe instances;
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;
-    Windows::Addin addin({messages, instances, screen, process}, QCoreApplication::applicationDirPath());
+    Host::DBusHostLibrary hostLibrary;
+    Windows::Addin addin({messages, instances, screen, process, &hostLibrary}, QCoreApplication::applicationDirPath());
     Host::clsMain automationObject(addin.context(), addin);
 
     if (parser.isSet(screenshot))

@@ -5,6 +5,7 @@
 #include "frmlogo.h"
 #include "frmmain.h"
 #include "frmwait.h"
+#include "host/hostlibrarylog.h"
 #include "host/numbertext.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
@@ -21,7 +22,9 @@ Addin::Addin(PlatformServices services, QString executableDirectory, QObject *pa
       m_executableDirectory(std::move(executableDirectory)),
       m_twips(services.screen.twipsPerLogicalPixel()),
       m_start(m_context, {*this, *this, services.messages, services.instances, services.screen, services.process}),
-      m_hostLog(std::make_unique<Host::UnreachableHostLog>())
+      m_hostLog(services.hostLibrary ? std::unique_ptr<Host::HostLog>(
+                                           std::make_unique<Host::HostLibraryLog>(*services.hostLibrary, m_context))
+                                     : std::make_unique<Host::UnreachableHostLog>())
 {
 }
 

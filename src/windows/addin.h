@@ -23,6 +23,10 @@ class ProcessControl;
 class ScreenMetrics;
 } // namespace Voruvar::Platform
 
+namespace Voruvar::Host {
+class HostLibrary;
+}
+
 namespace Voruvar::Windows {
 
 class frmLogo;
@@ -46,6 +50,8 @@ public:
         Platform::InstanceProbe &instances;
         Platform::ScreenMetrics &screen;
         Platform::ProcessControl &process;
+        // The host's automation library; none: the host's log cannot be reached.
+        Host::HostLibrary *hostLibrary = nullptr;
     };
 
     Addin(PlatformServices services, QString executableDirectory, QObject *parent = nullptr);
@@ -57,6 +63,9 @@ public:
     Startup::DeferredStart &deferredStart() { return m_start; }
     // Writes the add-in's entries to the host's log.
     Host::HostLog &hostLog() { return *m_hostLog; }
+    // The host's automation library, for the reminder and the about window's link; none when the
+    // add-in was made without one.
+    Host::HostLibrary *hostLibrary() const { return m_services.hostLibrary; }
 
     // The main window, loaded (hidden) on first touch.
     frmMain &mainWindow();

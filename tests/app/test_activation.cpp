@@ -5,6 +5,9 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestActivation : public QObject
@@ -28,6 +31,34 @@ private Q_SLOTS:
         bus.call(QDBusMessage::createMethodCall(service, QStringLiteral("/clsMain"), service, QStringLiteral("Drop")),
                  QDBus::Block, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!bus.interface()->isServiceRegistered(service), 5000);
+    }
+
+    // The stand-in host, given no add-in arguments, lets the bus start the add-in it executes.
+    void standinHost_busStartsTheAddin_hostEndsWithIt()
+    {
+        const QString service = QStringLiteral("Voruvar.clsMain");
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(!bus.interface()->isServiceRegistered(service));
+        QTemporaryDir dir;
+        const QString profile = dir.filePath(QStringLiteral("p.ini"));
+        QFile file(profile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[R_USER]\n2=Dana Admin\n");
+        file.close();
+
+        QProcess host;
+        host.start(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host"),
+                   {QStringLiteral("--store"), dir.filePath(QStringLiteral("s.sqlite")), QStringLiteral("--profile"),
+                    profile, QStringLiteral("--addin"), QStringLiteral("/nonexistent/voruvar")});
+        QByteArray output;
+        QTRY_VERIFY2_WITH_TIMEOUT((output += host.readAllStandardOutput()).contains("executed the add-in") ||
+                                      host.state() == QProcess::NotRunning,
+                                  output.constData(), 20000);
+        QVERIFY(bus.interface()->isServiceRegistered(service));
+        bus.call(QDBusMessage::createMethodCall(service, QStringLiteral("/clsMain"), service, QStringLiteral("Drop")),
+                 QDBus::Block, 5000);
+        QVERIFY(host.waitForFinished(10000));
+        QCOMPARE(host.exitCode(), 0);
     }
 };
 

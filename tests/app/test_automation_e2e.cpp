@@ -4,6 +4,7 @@
 // Drives the real `voruvar --automation` over the session bus, as a host console does, and
 // looks at its windows on the X server.
 #include <QClipboard>
+#include <QDir>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -14,7 +15,12 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include "standinstore.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -244,6 +250,83 @@ private Q_SLOTS:
         QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
         QVERIFY(m_addin.waitForFinished(5000));
         QCOMPARE(m_addin.exitStatus(), QProcess::NormalExit);
+        QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(service));
+    }
+
+    // The stand-in host executes the add-in from a profile, as the console does, and keeps what
+    // the add-in writes to the console's log; it ends when the add-in ends.
+    void standinHost_executesTheAddinFromAProfile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
+        const QString profile = dir.filePath(QStringLiteral("admin.ini"));
+        QFile file(profile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[R_PATH]\n4=/opt/ruraro\n6=${PROFILE_DIR}/data\n8=NORTH\n"
+                   "[R_USER]\n1=DADMIN\n2=Dana Admin\n3=Supervisor\n14=2\n17=1\n"
+                   "[R_FLAG]\n10=MM/dd/yyyy\n11=North Plant\n");
+        file.close();
+        const QString host = qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host");
+        const QString store = dir.filePath(QStringLiteral("store.sqlite"));
+
+        QProcess console;
+        console.setProcessChannelMode(QProcess::ForwardedChannels);
+        console.start(host, {QStringLiteral("--store"), store, QStringLiteral("--profile"), profile,
+                             QStringLiteral("--addin"), program(), QStringLiteral("--browser"), QStringLiteral("true")});
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
+        const qint64 pid = QDBusConnection::sessionBus().interface()->servicePid(service).value();
+        QVERIFY(pid > 0);
+
+        // A first start without the console's database reports TB101 once the database is read.
+        bool retrievalError = false;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            mainWindowVisible(pid) ||
+                (pressReturnIn(pid, QStringLiteral("TB101 : Retrieval Error")) && (retrievalError = true, false)),
+            15000);
+        QCOMPARE(console.state(), QProcess::Running);
+
+        callMethod(QStringLiteral("Drop"));
+        QVERIFY(console.waitForFinished(10000));
+        QCOMPARE(console.exitCode(), 0);
+
+        Voruvar::Standin::StandinStore records;
+        QString error;
+        QVERIFY2(records.open(store, &error), qPrintable(error));
+        const QList<Voruvar::Standin::LogEntry> entries = records.logEntries();
+        for (const Voruvar::Standin::LogEntry &entry : entries) {
+            QVERIFY2(entry.entry.endsWith(u" (Voruvar)"), qPrintable(entry.entry));
+            QCOMPARE(entry.user, QStringLiteral("Dana Admin"));
+            QCOMPARE(entry.hostPath, QStringLiteral("/opt/ruraro"));
+            QCOMPARE(entry.dateFormat, QStringLiteral("MM/dd/yyyy"));
+        }
+        if (retrievalError)
+            QVERIFY(std::any_of(entries.begin(), entries.end(), [](const Voruvar::Standin::LogEntry &entry) {
+                return entry.entry == u"ERROR: TB101 : Retrieval Error (Voruvar)";
+            }));
+
+        QProcess print;
+        print.start(host, {QStringLiteral("--store"), store, QStringLiteral("--print")});
+        QVERIFY(print.waitForFinished(10000));
+        QCOMPARE(print.exitCode(), 0);
+        const QByteArray heading = "Log entries: " + QByteArray::number(entries.size());
+        QVERIFY(print.readAllStandardOutput().startsWith(heading));
+    }
+
+    void standinHost_badProfile_endsWithItsReason()
+    {
+        QTemporaryDir dir;
+        const QString profile = dir.filePath(QStringLiteral("bad.ini"));
+        QFile file(profile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[R_USER]\n2=Dana\nzero=1\n");
+        file.close();
+        QProcess console;
+        console.start(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host"),
+                      {QStringLiteral("--store"), dir.filePath(QStringLiteral("s.sqlite")), QStringLiteral("--profile"),
+                       profile});
+        QVERIFY(console.waitForFinished(10000));
+        QCOMPARE(console.exitCode(), 1);
+        QVERIFY(console.readAllStandardError().contains("bad.ini, line 3: item number 'zero'"));
         QVERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(service));
     }
 

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+//
+// A broken host library for the tests: takes the name dovavirev.clsRuraro and misbehaves in one
+// way, named by its first argument:
+//   silent          answers nothing
+//   mute            CreateObject works; the object answers nothing
+//   dying           ends, without answering, on the first call
+//   bare            CreateObject works; the object has no members
+//   refusing [TEXT] every call is answered with an error whose message is TEXT
+//   badreply        CreateObject answers a text instead of an object path
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class BrokenLibrary final : public QDBusVirtualObject
+{
+public:
+    BrokenLibrary(QString mode, QString text) : m_mode(std::move(mode)), m_text(std::move(text)) {}
+
+    QString introspect(const QString &) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        const bool create = message.member() == u"CreateObject";
+        if (m_mode == u"dying")
+            std::_Exit(3);
+        if (m_mode == u"silent" || (m_mode == u"mute" && !create))
+            return true;
+        QDBusMessage reply;
+        if (m_mode == u"refusing")
+            reply = message.createErrorReply(QStringLiteral("dovavirev.clsRuraro.Error.Refused"), m_text);
+        else if (create && (m_mode == u"bare" || m_mode == u"mute"))
+            reply = message.createReply(QVariant::fromValue(QDBusObjectPath(QStringLiteral("/clsRuraro/1"))));
+        else if (create && m_mode == u"badreply")
+            reply = message.createReply(QStringLiteral("not a path"));
+        else if (message.interface() == u"org.freedesktop.DBus.Properties")
+            reply = message.createErrorReply(
+                QDBusError::UnknownProperty,
+                QStringLiteral("No such property '%1'").arg(message.arguments().value(1).toString()));
+        else
+            reply = message.createErrorReply(
+                QDBusError::UnknownMethod,
+                QStringLiteral("No such method '%1' at object path '%2'").arg(message.member(), message.path()));
+        connection.send(reply);
+        return true;
+    }
+
+private:
+    QString m_mode;
+    QString m_text;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    BrokenLibrary library(arguments.value(1), arguments.value(2));
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerVirtualObject(QStringLiteral("/"), &library, QDBusConnection::SubPath) ||
+        !bus.registerService(QStringLiteral("dovavirev.clsRuraro"))) {
+        std::fprintf(stderr, "fakeruraroservice: cannot serve dovavirev.clsRuraro\n");
+        return 1;
+    }
+    return app.exec();
+}
