@@ -84,9 +84,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption accessLevel(QStringLiteral("access-level"),
                                          QStringLiteral("0 read-only, 1 regular (default), 2 administrator."),
                                          QStringLiteral("level"), QStringLiteral("1"));
+    // Without a host console the console database is looked for beside the program, where an
+    // installation can put one; without it the start reports TB101 and goes on.
     const QCommandLineOption dataPath(QStringLiteral("data-path"),
-                                      QStringLiteral("Folder of the console database z_udez.mdb."),
-                                      QStringLiteral("folder"));
+                                      QStringLiteral("Folder of the console database z_udez.mdb (default: the program's folder)."),
+                                      QStringLiteral("folder"), QCoreApplication::applicationDirPath());
     const QCommandLineOption sitePath(QStringLiteral("site-path"), QStringLiteral("The site's path."),
                                       QStringLiteral("path"));
     const QCommandLineOption siteName(QStringLiteral("site-name"),
