@@ -140,6 +140,12 @@ JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
     if (header->format() == JetHeader::Format::Later)
         return JetKeyRead::failed(jetFailure(JetFailure::Unsupported,
                                              QStringLiteral("%1 is in a newer Access format than Jet 3 or Jet 4").arg(query.file)));
+    // Jet files are whole pages; anything else was cut short (a copy that broke off, a full disk).
+    const qint64 pageSize = header->format() == JetHeader::Format::Jet3 ? 2048 : 4096;
+    if (info.st_size % pageSize != 0)
+        return JetKeyRead::failed(jetFailure(JetFailure::Damaged, QStringLiteral("%1 is cut short (%2 bytes, not whole pages)")
+                                                                      .arg(query.file)
+                                                                      .arg(qint64(info.st_size))));
     if (!header->accepts(query.password))
         return JetKeyRead::failed(jetFailure(JetFailure::WrongPassword,
                                              QStringLiteral("the database password of %1 is not the expected one").arg(query.file)));
