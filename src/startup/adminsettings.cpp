@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
+
 namespace Voruvar::Startup {
 
 namespace {
@@ -70,11 +73,17 @@ std::optional<QString> AdminSettings::writeTo(const QString &directory) const
     content += bytPrinterDialog == 1 ? "1\r\n" : "0\r\n";
     content += bytBypassBuiltIns == 1 ? "1\r\n" : "0\r\n";
 
+    // Unbuffered, so a write that breaks off (a full disk) is seen here: buffered, the short write
+    // would go unnoticed and the cut-off file would replace the old one.
     QSaveFile file(filePath(directory));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
+    errno = 0;
+    const qint64 written = file.write(content);
+    if (written != content.size()) {
+        const int error = errno;
+        const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                                          : QStringLiteral("only %1 of %2 bytes could be written").arg(qMax(written, qint64(0))).arg(content.size());
         file.cancelWriting();
         return reason;
     }
