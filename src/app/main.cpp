@@ -59,6 +59,17 @@ void screenshotAfterStart(Windows::Addin &addin, const QString &path)
     });
 }
 
+// An unattended run (the screenshot) has no one to close a box: each is printed instead.
+class PrintedMessages final : public Platform::MessagePresenter
+{
+public:
+    void show(const Platform::Message &message) override
+    {
+        std::fprintf(stderr, "voruvar: [%s] %s\n", qPrintable(message.title),
+                     qPrintable(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -102,7 +113,9 @@ int main(int argc, char *argv[])
     parser.addOptions({automation, alert, accessLevel, dataPath, sitePath, siteName, singleInstance, screenshot});
     parser.process(app);
 
-    Platform::QtMessagePresenter messages;
+    Platform::QtMessagePresenter boxes;
+    PrintedMessages printed;
+    Platform::MessagePresenter &messages = parser.isSet(screenshot) ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
     Platform::ProcInstanceProbe instances;
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;
