@@ -10,6 +10,7 @@
 #include "windows/frmmain.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,6 +78,20 @@ private Q_SLOTS:
         QCOMPARE(f.addin->retry().intRetryCounter, qint16(50));
         QCOMPARE(f.messages.shown.size(), 1);
         QVERIFY(f.messages.shown.first().text.contains(u"voruvar-jetread: 3105: "));
+    }
+
+    // The whole start with no database at all: TB101, then the main window opens all the same.
+    void start_withoutDatabase_reportsTB101AndGoesOn()
+    {
+        Fixture f;
+        QSignalSpy finished(f.addin.get(), &Windows::Addin::startFinished);
+        f.addin->requestStart();
+        QVERIFY(finished.wait(5000));
+        QVERIFY(f.addin->mainWindow().isVisible());
+        QCOMPARE(f.messages.shown.size(), 1);
+        QCOMPARE(f.messages.shown.first().title, QStringLiteral("TB101 : Retrieval Error"));
+        QCOMPARE(f.addin->retry().intRetryCounter, qint16(1));
+        QCOMPARE(f.process.endRequests, 0);
     }
 
     void settings_readBesideTheExecutable_setTheWindowState()
