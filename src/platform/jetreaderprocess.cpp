@@ -48,7 +48,9 @@ bool lockedByOther(int fd)
     } else {
         ::flock(fd, LOCK_UN);
     }
-    struct flock probe{};
+    struct flock probe
+    {
+    };
     probe.l_type = F_RDLCK;
     probe.l_whence = SEEK_SET;
     probe.l_start = 0;
@@ -63,8 +65,8 @@ JetKeyRead parseAnswer(const QByteArray &output, const QString &file)
     if (const qsizetype lastBreak = line.lastIndexOf('\n'); lastBreak >= 0)
         line = line.mid(lastBreak + 1);
     const auto garbled = [&] {
-        return JetKeyRead::failed(jetFailure(JetFailure::ReaderGarbled,
-                                             QStringLiteral("the database reader gave no answer reading %1").arg(file)));
+        return JetKeyRead::failed(jetFailure(
+            JetFailure::ReaderGarbled, QStringLiteral("the database reader gave no answer reading %1").arg(file)));
     };
     if (line == "NOROW")
         return JetKeyRead::noRow();
@@ -100,23 +102,26 @@ JetKeyRead parseAnswer(const QByteArray &output, const QString &file)
 
 JetReaderProcess::JetReaderProcess(QString readerProgram, int timeLimitMs)
     : m_program(std::move(readerProgram)), m_timeLimitMs(timeLimitMs)
-{
-}
+{}
 
 JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
 {
     const QByteArray path = QFile::encodeName(query.file);
     // No file, no reader process: a missing database fails in microseconds.
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(path.constData(), &info) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return JetKeyRead::failed(jetFailure(JetFailure::FileMissing, QStringLiteral("no database file %1").arg(query.file)));
-        return JetKeyRead::failed(jetFailure(JetFailure::FileUnreadable,
-                                             QStringLiteral("cannot reach %1: %2").arg(query.file, systemError(error))));
+            return JetKeyRead::failed(
+                jetFailure(JetFailure::FileMissing, QStringLiteral("no database file %1").arg(query.file)));
+        return JetKeyRead::failed(jetFailure(
+            JetFailure::FileUnreadable, QStringLiteral("cannot reach %1: %2").arg(query.file, systemError(error))));
     }
     if (S_ISDIR(info.st_mode))
-        return JetKeyRead::failed(jetFailure(JetFailure::FileMissing, QStringLiteral("%1 is a folder, not a database file").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::FileMissing, QStringLiteral("%1 is a folder, not a database file").arg(query.file)));
 
     // Not close-on-exec: the reader program reads this very descriptor.
     FileDescriptor file{::open(path.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK)};
@@ -124,10 +129,11 @@ JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
         return JetKeyRead::failed(jetFailure(JetFailure::FileUnreadable,
                                              QStringLiteral("cannot open %1: %2").arg(query.file, systemError(errno))));
     if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return JetKeyRead::failed(jetFailure(JetFailure::FileUnreadable, QStringLiteral("%1 is not a regular file").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::FileUnreadable, QStringLiteral("%1 is not a regular file").arg(query.file)));
     if (lockedByOther(file.fd))
-        return JetKeyRead::failed(jetFailure(JetFailure::Locked,
-                                             QStringLiteral("%1 is locked by another program").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::Locked, QStringLiteral("%1 is locked by another program").arg(query.file)));
 
     char page[JetHeader::minimumSize];
     const ssize_t got = ::pread(file.fd, page, sizeof page, 0);
@@ -136,19 +142,22 @@ JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
                                              QStringLiteral("cannot read %1: %2").arg(query.file, systemError(errno))));
     const std::optional<JetHeader> header = JetHeader::parse(QByteArrayView(page, got));
     if (!header)
-        return JetKeyRead::failed(jetFailure(JetFailure::NotJet, QStringLiteral("%1 is not a Jet database").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::NotJet, QStringLiteral("%1 is not a Jet database").arg(query.file)));
     if (header->format() == JetHeader::Format::Later)
-        return JetKeyRead::failed(jetFailure(JetFailure::Unsupported,
-                                             QStringLiteral("%1 is in a newer Access format than Jet 3 or Jet 4").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::Unsupported,
+                       QStringLiteral("%1 is in a newer Access format than Jet 3 or Jet 4").arg(query.file)));
     // Jet files are whole pages; anything else was cut short (a copy that broke off, a full disk).
     const qint64 pageSize = header->format() == JetHeader::Format::Jet3 ? 2048 : 4096;
     if (info.st_size % pageSize != 0)
-        return JetKeyRead::failed(jetFailure(JetFailure::Damaged, QStringLiteral("%1 is cut short (%2 bytes, not whole pages)")
-                                                                      .arg(query.file)
-                                                                      .arg(qint64(info.st_size))));
+        return JetKeyRead::failed(jetFailure(
+            JetFailure::Damaged,
+            QStringLiteral("%1 is cut short (%2 bytes, not whole pages)").arg(query.file).arg(qint64(info.st_size))));
     if (!header->accepts(query.password))
-        return JetKeyRead::failed(jetFailure(JetFailure::WrongPassword,
-                                             QStringLiteral("the database password of %1 is not the expected one").arg(query.file)));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::WrongPassword,
+                       QStringLiteral("the database password of %1 is not the expected one").arg(query.file)));
 
     const FileStamp stamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
                           qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
@@ -171,13 +180,15 @@ JetKeyRead JetReaderProcess::runReader(const JetKeyQuery &query, int fd)
     ++m_readerRuns;
     QProcess reader;
     reader.setProgram(m_program);
-    reader.setArguments({QStringLiteral("/dev/fd/%1").arg(fd), query.table, query.keyColumn, query.key, query.valueColumn});
+    reader.setArguments(
+        {QStringLiteral("/dev/fd/%1").arg(fd), query.table, query.keyColumn, query.key, query.valueColumn});
     reader.setStandardInputFile(QProcess::nullDevice());
     reader.setStandardErrorFile(QProcess::nullDevice());
     reader.start(QIODevice::ReadOnly);
     if (!reader.waitForStarted(m_timeLimitMs)) {
-        return JetKeyRead::failed(jetFailure(JetFailure::ReaderMissing, QStringLiteral("cannot start the database reader %1: %2")
-                                                                            .arg(m_program, reader.errorString())));
+        return JetKeyRead::failed(
+            jetFailure(JetFailure::ReaderMissing,
+                       QStringLiteral("cannot start the database reader %1: %2").arg(m_program, reader.errorString())));
     }
     if (!reader.waitForFinished(m_timeLimitMs)) {
         reader.kill();
@@ -190,7 +201,8 @@ JetKeyRead JetReaderProcess::runReader(const JetKeyQuery &query, int fd)
     }
     if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
         qCWarning(lcJetReader) << "The reader ended abnormally reading" << query.file;
-        return JetKeyRead::failed(jetFailure(JetFailure::ReaderCrashed, QStringLiteral("the database reader crashed reading %1").arg(query.file)));
+        return JetKeyRead::failed(jetFailure(JetFailure::ReaderCrashed,
+                                             QStringLiteral("the database reader crashed reading %1").arg(query.file)));
     }
     return parseAnswer(reader.readAllStandardOutput(), query.file);
 }

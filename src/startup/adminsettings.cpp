@@ -83,7 +83,9 @@ std::optional<QString> AdminSettings::writeTo(const QString &directory) const
     if (written != content.size()) {
         const int error = errno;
         const QString reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
-                                          : QStringLiteral("only %1 of %2 bytes could be written").arg(qMax(written, qint64(0))).arg(content.size());
+                                          : QStringLiteral("only %1 of %2 bytes could be written")
+                                                .arg(qMax(written, qint64(0)))
+                                                .arg(content.size());
         file.cancelWriting();
         return reason;
     }

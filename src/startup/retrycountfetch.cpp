@@ -20,22 +20,27 @@ std::variant<qint16, Host::ErrorDetail> inRange(double number, const QString &sh
 {
     const double rounded = Host::roundHalfEven(number);
     if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
-        return Platform::jetFailure(JetFailure::ValueOutOfRange,
-                                    QStringLiteral("the retry count %1 in %2 is outside -32768 to 32767").arg(shown, file));
+        return Platform::jetFailure(
+            JetFailure::ValueOutOfRange,
+            QStringLiteral("the retry count %1 in %2 is outside -32768 to 32767").arg(shown, file));
     return static_cast<qint16>(rounded);
 }
 
 } // namespace
 
-RetryCountFetch::RetryCountFetch(Platform::JetDatabase &database, Host::HostLog &log, Platform::MessagePresenter &messages)
+RetryCountFetch::RetryCountFetch(Platform::JetDatabase &database, Host::HostLog &log,
+                                 Platform::MessagePresenter &messages)
     : m_database(database), m_log(log), m_messages(messages)
-{
-}
+{}
 
 Platform::JetKeyQuery RetryCountFetch::query(const QString &dataPath)
 {
-    return {dataPath + QStringLiteral("/z_udez.mdb"), QStringLiteral("tundra"), QStringLiteral("Keys"),
-            QStringLiteral("Key"),           QStringLiteral("Retry_Count"), QStringLiteral("Value")};
+    return {dataPath + QStringLiteral("/z_udez.mdb"),
+            QStringLiteral("tundra"),
+            QStringLiteral("Keys"),
+            QStringLiteral("Key"),
+            QStringLiteral("Retry_Count"),
+            QStringLiteral("Value")};
 }
 
 std::variant<qint16, Host::ErrorDetail> RetryCountFetch::retryLimitFrom(const JetValue &value, const QString &file)
@@ -51,11 +56,13 @@ std::variant<qint16, Host::ErrorDetail> RetryCountFetch::retryLimitFrom(const Je
         // Compared with 0 the text must be a number as a whole; its value is then its leading number.
         const std::optional<double> asNumber = Host::textAsNumber(value.text);
         if (!asNumber)
-            return Platform::jetFailure(JetFailure::ValueNotNumber,
-                                        QStringLiteral("the retry count \"%1\" in %2 is not a number").arg(value.text.left(40), file));
+            return Platform::jetFailure(
+                JetFailure::ValueNotNumber,
+                QStringLiteral("the retry count \"%1\" in %2 is not a number").arg(value.text.left(40), file));
         if (*asNumber == 0.0)
             return qint16(0);
-        return inRange(Host::numberFromText(value.text), QLatin1Char('"') + value.text.left(40) + QLatin1Char('"'), file);
+        return inRange(Host::numberFromText(value.text), QLatin1Char('"') + value.text.left(40) + QLatin1Char('"'),
+                       file);
     }
     }
     return qint16(0);

@@ -74,7 +74,8 @@ private Q_SLOTS:
         QVERIFY(jet3);
         QCOMPARE(jet3->format(), JetHeader::Format::Jet3);
         QCOMPARE(jet3->password(), QStringLiteral("tundra"));
-        QVERIFY(!JetHeader::parse(JetFixtureWriter::jet3Header(QStringLiteral("other")))->accepts(QStringLiteral("tundra")));
+        QVERIFY(!JetHeader::parse(JetFixtureWriter::jet3Header(QStringLiteral("other")))
+                     ->accepts(QStringLiteral("tundra")));
 
         QByteArray ace = JetFixtureWriter().bytes();
         ace.replace(4, 16, QByteArray("Standard ACE DB\0", 16));
@@ -96,13 +97,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("valueType");
         QTest::addColumn<QList<QList<JetCell>>>("rows");
         QTest::addColumn<QString>("exported");
-        QTest::newRow("text 5") << int(JetType::Text) << QList<QList<JetCell>>{{QStringLiteral("Retry_Count"), QStringLiteral("5")}}
+        QTest::newRow("text 5") << int(JetType::Text)
+                                << QList<QList<JetCell>>{{QStringLiteral("Retry_Count"), QStringLiteral("5")}}
                                 << QStringLiteral("Key,Value\nRetry_Count,5\n");
-        QTest::newRow("double 2.5") << int(JetType::Double) << QList<QList<JetCell>>{{QStringLiteral("Retry_Count"), 2.5}}
+        QTest::newRow("double 2.5") << int(JetType::Double)
+                                    << QList<QList<JetCell>>{{QStringLiteral("Retry_Count"), 2.5}}
                                     << QStringLiteral("Key,Value\nRetry_Count,2.5\n");
         QTest::newRow("long 40000 and more rows")
             << int(JetType::Long)
-            << QList<QList<JetCell>>{{QStringLiteral("Other"), qint64(7)}, {QStringLiteral("Retry_Count"), qint64(40000)},
+            << QList<QList<JetCell>>{{QStringLiteral("Other"), qint64(7)},
+                                     {QStringLiteral("Retry_Count"), qint64(40000)},
                                      {QStringLiteral("Last"), qint64(-3)}}
             << QStringLiteral("Key,Value\nOther,7\nRetry_Count,40000\nLast,-3\n");
         QTest::newRow("null and abc") << int(JetType::Text)
@@ -123,7 +127,8 @@ private Q_SLOTS:
         QCOMPARE(run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file}, &code), QStringLiteral("Keys\n"));
         QCOMPARE(code, 0);
         QCOMPARE(run(QStringLiteral("mdb-ver"), {file}), QStringLiteral("JET4\n"));
-        QCOMPARE(run(QStringLiteral("mdb-export"), {QStringLiteral("-Q"), file, QStringLiteral("Keys")}, &code), exported);
+        QCOMPARE(run(QStringLiteral("mdb-export"), {QStringLiteral("-Q"), file, QStringLiteral("Keys")}, &code),
+                 exported);
         QCOMPARE(code, 0);
     }
 
@@ -132,12 +137,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("two.mdb"));
         JetFixtureWriter writer;
-        writer.tables.append({QStringLiteral("Settings"), {{QStringLiteral("Name"), JetType::Text}}, {{QStringLiteral("x")}}});
+        writer.tables.append(
+            {QStringLiteral("Settings"), {{QStringLiteral("Name"), JetType::Text}}, {{QStringLiteral("x")}}});
         writer.tables.append({QStringLiteral("Numbers"),
                               {{QStringLiteral("N"), JetType::Integer}, {QStringLiteral("On"), JetType::Boolean}},
                               {{qint64(-12), true}, {qint64(300), false}}});
         QVERIFY(writer.save(file));
-        QCOMPARE(run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file}), QStringLiteral("Settings\nNumbers\n"));
+        QCOMPARE(run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file}),
+                 QStringLiteral("Settings\nNumbers\n"));
         QCOMPARE(run(QStringLiteral("mdb-export"), {QStringLiteral("-Q"), file, QStringLiteral("Numbers")}),
                  QStringLiteral("N,On\n-12,1\n300,0\n"));
     }

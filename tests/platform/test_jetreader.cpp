@@ -36,7 +36,11 @@ QString readerProgram()
 
 JetKeyQuery retryQuery(const QString &file)
 {
-    return {file, QStringLiteral("tundra"), QStringLiteral("Keys"), QStringLiteral("Key"), QStringLiteral("Retry_Count"),
+    return {file,
+            QStringLiteral("tundra"),
+            QStringLiteral("Keys"),
+            QStringLiteral("Key"),
+            QStringLiteral("Retry_Count"),
             QStringLiteral("Value")};
 }
 
@@ -75,22 +79,23 @@ private Q_SLOTS:
         QTest::addColumn<JetValue>("value");
         using O = JetKeyRead::Outcome;
         const QString key = QStringLiteral("Retry_Count");
-        QTest::newRow("text 5") << int(JetType::Text) << QList<QList<JetCell>>{{key, QStringLiteral("5")}} << int(O::Found)
-                                << JetValue::fromText(QStringLiteral("5"));
+        QTest::newRow("text 5") << int(JetType::Text) << QList<QList<JetCell>>{{key, QStringLiteral("5")}}
+                                << int(O::Found) << JetValue::fromText(QStringLiteral("5"));
         QTest::newRow("double 2.5") << int(JetType::Double) << QList<QList<JetCell>>{{key, 2.5}} << int(O::Found)
                                     << JetValue::fromNumber(2.5);
         QTest::newRow("long 0") << int(JetType::Long) << QList<QList<JetCell>>{{key, qint64(0)}} << int(O::Found)
                                 << JetValue::fromNumber(0);
-        QTest::newRow("long 40000") << int(JetType::Long) << QList<QList<JetCell>>{{key, qint64(40000)}} << int(O::Found)
-                                    << JetValue::fromNumber(40000);
-        QTest::newRow("integer -7") << int(JetType::Integer) << QList<QList<JetCell>>{{key, qint64(-7)}} << int(O::Found)
-                                    << JetValue::fromNumber(-7);
+        QTest::newRow("long 40000") << int(JetType::Long) << QList<QList<JetCell>>{{key, qint64(40000)}}
+                                    << int(O::Found) << JetValue::fromNumber(40000);
+        QTest::newRow("integer -7") << int(JetType::Integer) << QList<QList<JetCell>>{{key, qint64(-7)}}
+                                    << int(O::Found) << JetValue::fromNumber(-7);
         QTest::newRow("yes") << int(JetType::Boolean) << QList<QList<JetCell>>{{key, true}} << int(O::Found)
                              << JetValue::fromNumber(-1);
         QTest::newRow("text abc") << int(JetType::Text) << QList<QList<JetCell>>{{key, QStringLiteral("abc")}}
                                   << int(O::Found) << JetValue::fromText(QStringLiteral("abc"));
-        QTest::newRow("text, not Latin-1") << int(JetType::Text) << QList<QList<JetCell>>{{key, QStringLiteral("€ 5 ж")}}
-                                           << int(O::Found) << JetValue::fromText(QStringLiteral("€ 5 ж"));
+        QTest::newRow("text, not Latin-1")
+            << int(JetType::Text) << QList<QList<JetCell>>{{key, QStringLiteral("€ 5 ж")}} << int(O::Found)
+            << JetValue::fromText(QStringLiteral("€ 5 ж"));
         QTest::newRow("empty text") << int(JetType::Text) << QList<QList<JetCell>>{{key, QString()}} << int(O::Found)
                                     << JetValue::fromText(QString());
         QTest::newRow("null text") << int(JetType::Text) << QList<QList<JetCell>>{{key, JetCell{}}} << int(O::Found)
@@ -98,9 +103,10 @@ private Q_SLOTS:
         QTest::newRow("null number") << int(JetType::Double) << QList<QList<JetCell>>{{key, JetCell{}}} << int(O::Found)
                                      << JetValue::null();
         QTest::newRow("no row") << int(JetType::Text)
-                                << QList<QList<JetCell>>{{QStringLiteral("Other"), QStringLiteral("1")}} << int(O::NoRow)
-                                << JetValue::null();
-        QTest::newRow("empty table") << int(JetType::Text) << QList<QList<JetCell>>{} << int(O::NoRow) << JetValue::null();
+                                << QList<QList<JetCell>>{{QStringLiteral("Other"), QStringLiteral("1")}}
+                                << int(O::NoRow) << JetValue::null();
+        QTest::newRow("empty table") << int(JetType::Text) << QList<QList<JetCell>>{} << int(O::NoRow)
+                                     << JetValue::null();
         QTest::newRow("first of two rows, key in other case")
             << int(JetType::Text)
             << QList<QList<JetCell>>{{QStringLiteral("x"), QStringLiteral("1")},
@@ -131,21 +137,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("mentions");
         const QList<QList<JetCell>> five{{QStringLiteral("Retry_Count"), QStringLiteral("5")}};
-        QTest::newRow("wrong password") << JetFixtureWriter::keys(QStringLiteral("glacier"), JetType::Text, five).bytes()
-                                        << int(JetFailure::WrongPassword) << QStringLiteral("password");
-        QTest::newRow("password in other case") << JetFixtureWriter::keys(QStringLiteral("TUNDRA"), JetType::Text, five).bytes()
-                                                << int(JetFailure::WrongPassword) << QStringLiteral("password");
+        QTest::newRow("wrong password")
+            << JetFixtureWriter::keys(QStringLiteral("glacier"), JetType::Text, five).bytes()
+            << int(JetFailure::WrongPassword) << QStringLiteral("password");
+        QTest::newRow("password in other case")
+            << JetFixtureWriter::keys(QStringLiteral("TUNDRA"), JetType::Text, five).bytes()
+            << int(JetFailure::WrongPassword) << QStringLiteral("password");
         JetFixtureWriter noKeys;
         noKeys.password = QStringLiteral("tundra");
         noKeys.tables.append({QStringLiteral("Settings"), {{QStringLiteral("Key"), JetType::Text}}, {}});
         QTest::newRow("no Keys table") << noKeys.bytes() << int(JetFailure::TableMissing) << QStringLiteral("'Keys'");
         JetFixtureWriter noValue;
-        noValue.tables.append({QStringLiteral("Keys"), {{QStringLiteral("Key"), JetType::Text}, {QStringLiteral("Val"), JetType::Text}}, {}});
-        QTest::newRow("no Value column") << noValue.bytes() << int(JetFailure::ColumnMissing) << QStringLiteral("'Value'");
+        noValue.tables.append({QStringLiteral("Keys"),
+                               {{QStringLiteral("Key"), JetType::Text}, {QStringLiteral("Val"), JetType::Text}},
+                               {}});
+        QTest::newRow("no Value column") << noValue.bytes() << int(JetFailure::ColumnMissing)
+                                         << QStringLiteral("'Value'");
         JetFixtureWriter numericKey;
-        numericKey.tables.append({QStringLiteral("Keys"), {{QStringLiteral("Key"), JetType::Long}, {QStringLiteral("Value"), JetType::Text}}, {}});
-        QTest::newRow("numeric Key column") << numericKey.bytes() << int(JetFailure::KeyNotText) << QStringLiteral("'Key'");
-        JetFixtureWriter dateValue = JetFixtureWriter::keys(QString(), JetType::DateTime, {{QStringLiteral("Retry_Count"), 45000.0}});
+        numericKey.tables.append({QStringLiteral("Keys"),
+                                  {{QStringLiteral("Key"), JetType::Long}, {QStringLiteral("Value"), JetType::Text}},
+                                  {}});
+        QTest::newRow("numeric Key column")
+            << numericKey.bytes() << int(JetFailure::KeyNotText) << QStringLiteral("'Key'");
+        JetFixtureWriter dateValue =
+            JetFixtureWriter::keys(QString(), JetType::DateTime, {{QStringLiteral("Retry_Count"), 45000.0}});
         QTest::newRow("date value") << dateValue.bytes() << int(JetFailure::ValueType) << QStringLiteral("'Value'");
         QTest::newRow("jet 3, wrong password") << JetFixtureWriter::jet3Header(QStringLiteral("x"))
                                                << int(JetFailure::WrongPassword) << QStringLiteral("password");
@@ -154,13 +169,18 @@ private Q_SLOTS:
         QTest::newRow("not a database") << QByteArray("Retry_Count=5\r\n").repeated(100) << int(JetFailure::NotJet)
                                         << QStringLiteral("not a Jet database");
         QTest::newRow("empty file") << QByteArray() << int(JetFailure::NotJet) << QStringLiteral("z_udez.mdb");
-        QTest::newRow("truncated in the header") << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five).bytes().left(100)
-                                                 << int(JetFailure::NotJet) << QStringLiteral("z_udez.mdb");
+        QTest::newRow("truncated in the header")
+            << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five).bytes().left(100)
+            << int(JetFailure::NotJet) << QStringLiteral("z_udez.mdb");
         QTest::newRow("truncated after the catalog")
-            << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five).bytes().left(5 * JetFixtureWriter::pageSize + 100)
+            << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five)
+                   .bytes()
+                   .left(5 * JetFixtureWriter::pageSize + 100)
             << int(JetFailure::Damaged) << QStringLiteral("cut short");
         QTest::newRow("truncated at a page boundary")
-            << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five).bytes().left(5 * JetFixtureWriter::pageSize)
+            << JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five)
+                   .bytes()
+                   .left(5 * JetFixtureWriter::pageSize)
             << int(JetFailure::Damaged) << QStringLiteral("'Keys'");
         // A table definition whose usage map points at a row that is not there makes mdbtools crash.
         QByteArray crashing = JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, five).bytes();
@@ -194,7 +214,8 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("z_udez.mdb"));
-        QVERIFY(JetFixtureWriter::keys(QString(), JetType::Text, {{QStringLiteral("Retry_Count"), QStringLiteral("5")}}).save(path));
+        QVERIFY(JetFixtureWriter::keys(QString(), JetType::Text, {{QStringLiteral("Retry_Count"), QStringLiteral("5")}})
+                    .save(path));
         JetReaderProcess reader(readerProgram());
         QCOMPARE(reader.readKey(retryQuery(path)).value, JetValue::fromText(QStringLiteral("5")));
     }
@@ -225,7 +246,9 @@ private Q_SLOTS:
         QCOMPARE(::flock(holder, LOCK_EX | LOCK_NB), 0);
         QCOMPARE(failureNumber(reader.readKey(retryQuery(path))), int(JetFailure::Locked));
         ::flock(holder, LOCK_UN);
-        struct flock lock{};
+        struct flock lock
+        {
+        };
         lock.l_type = F_WRLCK;
         lock.l_whence = SEEK_SET;
         QCOMPARE(::fcntl(holder, F_OFD_SETLK, &lock), 0);
@@ -266,7 +289,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("z_udez.mdb"));
-        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, {{QStringLiteral("Retry_Count"), QStringLiteral("5")}}).save(path));
+        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text,
+                                       {{QStringLiteral("Retry_Count"), QStringLiteral("5")}})
+                    .save(path));
         JetReaderProcess reader(readerProgram());
         QCOMPARE(reader.readKey(retryQuery(path)).value, JetValue::fromText(QStringLiteral("5")));
         QCOMPARE(reader.readKey(retryQuery(path)).value, JetValue::fromText(QStringLiteral("5")));
@@ -274,7 +299,9 @@ private Q_SLOTS:
 
         // Replaced by a file of the same size: a new inode and change time.
         const QString replacement = dir.filePath(QStringLiteral("new.mdb"));
-        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, {{QStringLiteral("Retry_Count"), QStringLiteral("7")}}).save(replacement));
+        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text,
+                                       {{QStringLiteral("Retry_Count"), QStringLiteral("7")}})
+                    .save(replacement));
         QVERIFY(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(path).constData()) == 0);
         QCOMPARE(reader.readKey(retryQuery(path)).value, JetValue::fromText(QStringLiteral("7")));
         QCOMPARE(reader.readerRuns(), 2);
@@ -290,7 +317,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("z_udez.mdb"));
         const QByteArray good = JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text,
-                                                       {{QStringLiteral("Retry_Count"), QStringLiteral("5")}}).bytes();
+                                                       {{QStringLiteral("Retry_Count"), QStringLiteral("5")}})
+                                    .bytes();
         QRandomGenerator random(20261209);
         for (int round = 0; round < 40; ++round) {
             QByteArray bad = good;

@@ -91,12 +91,16 @@ private Q_SLOTS:
         QTest::newRow("number then text") << QByteArray("1abc\r\n1;\r\n-1\r\n") << "1abc" << true << 1 << 0;
         QTest::newRow("hexadecimal") << QByteArray("&H1\r\n&H01\r\n&O1\r\n") << "&H1" << true << 1 << 1;
         QTest::newRow("more than three lines") << QByteArray("0\r\n0\r\n1\r\n1\r\n1\r\n") << "0" << false << 0 << 1;
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01\r\n\x80\x99\x00\r\n\x1b[1m\r\n", 19)
-                                << (QString(QChar(0)) + QChar(0xFF) + QChar(0xFE) + QChar(1)) << false << 0 << 0;
-        QTest::newRow("windows-1252 text kept") << QByteArray("\x80 1\r\n") << QString::fromUtf8("€ 1") << false << 0 << 0;
-        QTest::newRow("megabytes") << (QByteArray("1\r\n") + QByteArray(5 << 20, 'x') + "\r\n1\r\n") << "1" << true << 0 << 1;
-        QTest::newRow("long blank run then 1") << (QByteArray(1 << 20, ' ') + "1\r\n") << (QString(1 << 20, u' ') + u'1')
-                                               << true << 0 << 0;
+        static const char bytes[] = "\x00\xff\xfe\x01\r\n\x80\x99\x00\r\n\x1b[1m\r\n";
+        const QByteArray binary(bytes, sizeof bytes - 1);
+        QTest::newRow("binary") << binary << (QString(QChar(0)) + QChar(0xFF) + QChar(0xFE) + QChar(1)) << false << 0
+                                << 0;
+        QTest::newRow("windows-1252 text kept")
+            << QByteArray("\x80 1\r\n") << QString::fromUtf8("€ 1") << false << 0 << 0;
+        QTest::newRow("megabytes") << (QByteArray("1\r\n") + QByteArray(5 << 20, 'x') + "\r\n1\r\n") << "1" << true << 0
+                                   << 1;
+        QTest::newRow("long blank run then 1")
+            << (QByteArray(1 << 20, ' ') + "1\r\n") << (QString(1 << 20, u' ') + u'1') << true << 0 << 0;
     }
     void read()
     {
@@ -152,9 +156,9 @@ private Q_SLOTS:
         QCOMPARE(settings.bytBypassBuiltIns, quint8(1));
         QCOMPARE(log.entries, QStringList{QStringLiteral("Administrative Options Updated")});
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown.first(), (Platform::Message{QStringLiteral("Success"),
-                                                            QStringLiteral("Administrative options updated."),
-                                                            Platform::MessageIcon::Information}));
+        QCOMPARE(messages.shown.first(),
+                 (Platform::Message{QStringLiteral("Success"), QStringLiteral("Administrative options updated."),
+                                    Platform::MessageIcon::Information}));
         // Only the finished file is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
     }

@@ -32,7 +32,8 @@ public:
 
 JetKeyRead missingFile()
 {
-    return JetKeyRead::failed(Platform::jetFailure(JetFailure::FileMissing, QStringLiteral("no database file /data/z_udez.mdb")));
+    return JetKeyRead::failed(
+        Platform::jetFailure(JetFailure::FileMissing, QStringLiteral("no database file /data/z_udez.mdb")));
 }
 
 struct Fixture
@@ -202,13 +203,15 @@ private Q_SLOTS:
     void wrongPassword_detailNamesIt()
     {
         Fixture f;
-        f.database.answers = {JetKeyRead::failed(Platform::jetFailure(JetFailure::WrongPassword,
-                                                                      QStringLiteral("the database password of /data/z_udez.mdb is not the expected one")))};
+        f.database.answers = {JetKeyRead::failed(
+            Platform::jetFailure(JetFailure::WrongPassword,
+                                 QStringLiteral("the database password of /data/z_udez.mdb is not the expected one")))};
         f.fetch();
         QCOMPARE(f.messages.shown.size(), 1);
-        QCOMPARE(f.messages.shown.first().text,
-                 QStringLiteral("Could not retrieve key from Console.\r\n(voruvar-jetread: 3105: the database password of "
-                                "/data/z_udez.mdb is not the expected one)"));
+        QCOMPARE(
+            f.messages.shown.first().text,
+            QStringLiteral("Could not retrieve key from Console.\r\n(voruvar-jetread: 3105: the database password of "
+                           "/data/z_udez.mdb is not the expected one)"));
     }
 
     void negativeLimit_oneAttempt()

@@ -90,13 +90,22 @@ struct TableDef
 int fixedSize(quint8 type)
 {
     switch (type) {
-    case 0x01: return 0;
-    case 0x02: return 1;
-    case 0x03: return 2;
-    case 0x04: return 4;
-    case 0x05: case 0x07: case 0x08: return 8;
-    case 0x06: return 4;
-    default: return -1; // variable length
+    case 0x01:
+        return 0;
+    case 0x02:
+        return 1;
+    case 0x03:
+        return 2;
+    case 0x04:
+        return 4;
+    case 0x05:
+    case 0x07:
+    case 0x08:
+        return 8;
+    case 0x06:
+        return 4;
+    default:
+        return -1; // variable length
     }
 }
 
@@ -303,14 +312,22 @@ QByteArray headerPage(const QString &password, double creationDate)
 
 TableDef catalogDefinition()
 {
-    return defineTable({{QStringLiteral("Id"), 0x04},           {QStringLiteral("ParentId"), 0x04},
-                        {QStringLiteral("Name"), 0x0A},         {QStringLiteral("Type"), 0x03},
-                        {QStringLiteral("DateCreate"), 0x08},   {QStringLiteral("DateUpdate"), 0x08},
-                        {QStringLiteral("Owner"), binaryType},  {QStringLiteral("Flags"), 0x04},
-                        {QStringLiteral("Database"), memoType}, {QStringLiteral("Connect"), memoType},
-                        {QStringLiteral("ForeignName"), 0x0A},  {QStringLiteral("RmtInfoShort"), binaryType},
-                        {QStringLiteral("RmtInfoLong"), oleType}, {QStringLiteral("Lv"), oleType},
-                        {QStringLiteral("LvProp"), oleType},    {QStringLiteral("LvModule"), oleType},
+    return defineTable({{QStringLiteral("Id"), 0x04},
+                        {QStringLiteral("ParentId"), 0x04},
+                        {QStringLiteral("Name"), 0x0A},
+                        {QStringLiteral("Type"), 0x03},
+                        {QStringLiteral("DateCreate"), 0x08},
+                        {QStringLiteral("DateUpdate"), 0x08},
+                        {QStringLiteral("Owner"), binaryType},
+                        {QStringLiteral("Flags"), 0x04},
+                        {QStringLiteral("Database"), memoType},
+                        {QStringLiteral("Connect"), memoType},
+                        {QStringLiteral("ForeignName"), 0x0A},
+                        {QStringLiteral("RmtInfoShort"), binaryType},
+                        {QStringLiteral("RmtInfoLong"), oleType},
+                        {QStringLiteral("Lv"), oleType},
+                        {QStringLiteral("LvProp"), oleType},
+                        {QStringLiteral("LvModule"), oleType},
                         {QStringLiteral("LvExtra"), oleType}});
 }
 
@@ -339,11 +356,13 @@ QByteArray JetFixtureWriter::bytes() const
     const TableDef catalog = catalogDefinition();
     QList<QByteArray> catalogRows;
     const qint64 system = qint64(qint32(0x80000000));
-    catalogRows << encodeRow(catalog, catalogRow(0x0F000001, 0x0F000000, QStringLiteral("Tables"), 3, system, creationDate))
-                << encodeRow(catalog, catalogRow(0x0F000002, 0x0F000000, QStringLiteral("Databases"), 3, system, creationDate))
-                << encodeRow(catalog, catalogRow(0x0F000003, 0x0F000000, QStringLiteral("Relationships"), 3, system, creationDate))
-                << encodeRow(catalog, catalogRow(0x10000000, 0x0F000002, QStringLiteral("MSysDb"), 2, system, creationDate))
-                << encodeRow(catalog, catalogRow(2, 0x0F000001, QStringLiteral("MSysObjects"), 1, system, creationDate));
+    catalogRows
+        << encodeRow(catalog, catalogRow(0x0F000001, 0x0F000000, QStringLiteral("Tables"), 3, system, creationDate))
+        << encodeRow(catalog, catalogRow(0x0F000002, 0x0F000000, QStringLiteral("Databases"), 3, system, creationDate))
+        << encodeRow(catalog,
+                     catalogRow(0x0F000003, 0x0F000000, QStringLiteral("Relationships"), 3, system, creationDate))
+        << encodeRow(catalog, catalogRow(0x10000000, 0x0F000002, QStringLiteral("MSysDb"), 2, system, creationDate))
+        << encodeRow(catalog, catalogRow(2, 0x0F000001, QStringLiteral("MSysObjects"), 1, system, creationDate));
 
     QList<QByteArray> userPageBytes;
     for (int t = 0; t < tables.size(); ++t) {
@@ -372,7 +391,8 @@ QByteArray JetFixtureWriter::bytes() const
     QByteArray file;
     file += headerPage(password, creationDate);
     file += dataPage(1, {global, QByteArray(69, '\0')});
-    file += tdefPage(catalog, 'S', quint32(catalogRows.size()), rowPointer(3, 0), rowPointer(3, 1), catalogLongValueMaps);
+    file +=
+        tdefPage(catalog, 'S', quint32(catalogRows.size()), rowPointer(3, 0), rowPointer(3, 1), catalogLongValueMaps);
     file += dataPage(0, maps);
     file += dataPage(2, catalogRows);
     for (const QByteArray &page : userPageBytes)
@@ -405,9 +425,8 @@ JetFixtureWriter JetFixtureWriter::keys(const QString &password, JetType valueTy
 {
     JetFixtureWriter writer;
     writer.password = password;
-    writer.tables.append({QStringLiteral("Keys"),
-                          {{QStringLiteral("Key"), JetType::Text}, {QStringLiteral("Value"), valueType}},
-                          rows});
+    writer.tables.append(
+        {QStringLiteral("Keys"), {{QStringLiteral("Key"), JetType::Text}, {QStringLiteral("Value"), valueType}}, rows});
     return writer;
 }
 

@@ -11,7 +11,14 @@
 namespace Voruvar::Testing {
 
 // Column types the fixtures use, with their Jet type codes.
-enum class JetType : quint8 { Boolean = 0x01, Integer = 0x03, Long = 0x04, Double = 0x07, DateTime = 0x08, Text = 0x0A };
+enum class JetType : quint8 {
+    Boolean = 0x01,
+    Integer = 0x03,
+    Long = 0x04,
+    Double = 0x07,
+    DateTime = 0x08,
+    Text = 0x0A
+};
 
 struct JetColumnSpec
 {
@@ -34,9 +41,9 @@ struct JetTableSpec
 class JetFixtureWriter
 {
 public:
-    QString password;                   // empty: no database password
-    double creationDate = 45306.4375;   // 2024-01-15 10:30, as an automation date
-    QList<JetTableSpec> tables;         // up to two user tables
+    QString password;                 // empty: no database password
+    double creationDate = 45306.4375; // 2024-01-15 10:30, as an automation date
+    QList<JetTableSpec> tables;       // up to two user tables
 
     QByteArray bytes() const;
     bool save(const QString &path) const;

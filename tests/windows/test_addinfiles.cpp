@@ -37,8 +37,8 @@ private:
         {
             QFile::link(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-jetread"),
                         programDir.filePath(QStringLiteral("voruvar-jetread")));
-            addin = std::make_unique<Windows::Addin>(Windows::Addin::PlatformServices{messages, instances, screen, process},
-                                                     programDir.path());
+            addin = std::make_unique<Windows::Addin>(
+                Windows::Addin::PlatformServices{messages, instances, screen, process}, programDir.path());
             addin->context().strDataPath = dataDir.path();
         }
         QString database() const { return dataDir.filePath(QStringLiteral("z_udez.mdb")); }
@@ -48,8 +48,9 @@ private Q_SLOTS:
     void retryCount_readThroughTheReaderProgram_thenFileGone()
     {
         Fixture f;
-        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Double, {{QStringLiteral("Retry_Count"), 2.5}})
-                    .save(f.database()));
+        QVERIFY(
+            JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Double, {{QStringLiteral("Retry_Count"), 2.5}})
+                .save(f.database()));
         f.addin->fetchRetryCount();
         QCOMPARE(f.addin->retry().intRetryLimit, qint16(2));
         QVERIFY(f.messages.shown.isEmpty());
@@ -68,7 +69,8 @@ private Q_SLOTS:
     void retryCount_wrongPasswordAndNoRow()
     {
         Fixture f;
-        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text, {{QStringLiteral("Other"), QStringLiteral("1")}})
+        QVERIFY(JetFixtureWriter::keys(QStringLiteral("tundra"), JetType::Text,
+                                       {{QStringLiteral("Other"), QStringLiteral("1")}})
                     .save(f.database()));
         f.addin->fetchRetryCount();
         QCOMPARE(f.addin->retry().intRetryLimit, qint16(50));
