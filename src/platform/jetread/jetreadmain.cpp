@@ -14,9 +14,11 @@
 #include <glib.h>
 #include <mdbtools.h>
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -225,6 +227,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: voruvar-jetread FILE TABLE KEY-COLUMN KEY VALUE-COLUMN\n");
         return 2;
     }
+    // Should the add-in go away while a damaged file keeps the library looping, end too, and
+    // never spin for more than a few seconds of processor time in any case.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const rlimit processorTime{10, 10};
+    setrlimit(RLIMIT_CPU, &processorTime);
 #ifndef __SANITIZE_ADDRESS__ // the address sanitizer reserves far more address space than this
     // A damaged file must not make the library eat the machine's memory.
     const rlimit memory{512UL << 20, 512UL << 20};
