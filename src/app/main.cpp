@@ -97,9 +97,10 @@ int main(int argc, char *argv[])
                                          QStringLiteral("level"), QStringLiteral("1"));
     // Without a host console the console database is looked for beside the program, where an
     // installation can put one; without it the start reports TB101 and goes on.
-    const QCommandLineOption dataPath(QStringLiteral("data-path"),
-                                      QStringLiteral("Folder of the console database z_udez.mdb (default: the program's folder)."),
-                                      QStringLiteral("folder"), QCoreApplication::applicationDirPath());
+    const QCommandLineOption dataPath(
+        QStringLiteral("data-path"),
+        QStringLiteral("Folder of the console database z_udez.mdb (default: the program's folder)."),
+        QStringLiteral("folder"), QCoreApplication::applicationDirPath());
     const QCommandLineOption sitePath(QStringLiteral("site-path"), QStringLiteral("The site's path."),
                                       QStringLiteral("path"));
     const QCommandLineOption siteName(QStringLiteral("site-name"),
@@ -115,7 +116,8 @@ int main(int argc, char *argv[])
 
     Platform::QtMessagePresenter boxes;
     PrintedMessages printed;
-    Platform::MessagePresenter &messages = parser.isSet(screenshot) ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
+    Platform::MessagePresenter &messages =
+        parser.isSet(screenshot) ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
     Platform::ProcInstanceProbe instances;
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;

@@ -5,10 +5,10 @@
 #include "frmlogo.h"
 #include "frmmain.h"
 #include "frmwait.h"
-#include "startup/retrycountfetch.h"
 #include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
+#include "startup/retrycountfetch.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
