@@ -5,6 +5,7 @@
 #include "host/numbertext.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -50,6 +51,9 @@ AdminSettings AdminSettings::readFrom(const QString &directory)
 {
     AdminSettings settings;
     settings.strMaximize = QStringLiteral("0");
+    // Only a regular file: opening a pipe put in its place would wait for a writer for ever.
+    if (!QFileInfo(filePath(directory)).isFile())
+        return settings;
     QFile file(filePath(directory));
     if (!file.open(QIODevice::ReadOnly))
         return settings;

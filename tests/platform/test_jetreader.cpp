@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Voruvar;
@@ -230,6 +231,10 @@ private Q_SLOTS:
         QCOMPARE(failureNumber(reader.readKey(retryQuery(dir.filePath(QStringLiteral("no/such/z_udez.mdb"))))),
                  int(JetFailure::FileMissing));
         QCOMPARE(failureNumber(reader.readKey(retryQuery(dir.path()))), int(JetFailure::FileMissing));
+        // A pipe in place of the file is refused at once instead of waiting for a writer.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.mdb"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(failureNumber(reader.readKey(retryQuery(pipe))), int(JetFailure::FileUnreadable));
         QCOMPARE(reader.readerRuns(), 0);
     }
 

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -128,6 +129,15 @@ private Q_SLOTS:
         QCOMPARE(none.bytBypassBuiltIns, quint8(0));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DARUD.DCT")));
         QCOMPARE(AdminSettings::readFrom(dir.path()), none);
+    }
+
+    void read_pipeInPlaceOfTheFile_noWait()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(AdminSettings::filePath(dir.path())).constData(), 0600), 0);
+        AdminSettings expected;
+        expected.strMaximize = QStringLiteral("0");
+        QCOMPARE(AdminSettings::readFrom(dir.path()), expected);
     }
 
     void read_hugeFile_onlyTheStartIsRead()
