@@ -179,22 +179,16 @@ int lookUp(MdbHandle *mdb, const char *tableName, const char *keyName, const cha
     MdbTableDef *table = mdb_read_table(entry);
     if (!table)
         return fail(Damaged, std::string("the definition of table '") + tableName + "' cannot be read");
-    if (!mdb_read_columns(table)) {
-        mdb_free_tabledef(table);
+    if (!mdb_read_columns(table))
         return fail(Damaged, std::string("the columns of table '") + tableName + "' cannot be read");
-    }
     const int keyIndex = columnIndex(table, keyName);
     const int valueIndex = columnIndex(table, valueName);
-    if (keyIndex < 0 || valueIndex < 0) {
-        mdb_free_tabledef(table);
+    if (keyIndex < 0 || valueIndex < 0)
         return fail(ColumnMissing, std::string("table '") + tableName + "' has no column '" +
                                        (keyIndex < 0 ? keyName : valueName) + "'");
-    }
     auto *keyCol = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, keyIndex));
-    if (keyCol->col_type != MDB_TEXT && keyCol->col_type != MDB_MEMO) {
-        mdb_free_tabledef(table);
+    if (keyCol->col_type != MDB_TEXT && keyCol->col_type != MDB_MEMO)
         return fail(KeyNotText, std::string("column '") + keyName + "' of table '" + tableName + "' is not text");
-    }
 
     std::vector<char> keyBuffer(mdb->bind_size + 1, '\0');
     std::vector<char> valueBuffer(mdb->bind_size + 1, '\0');
@@ -215,7 +209,7 @@ int lookUp(MdbHandle *mdb, const char *tableName, const char *keyName, const cha
         std::printf("NOROW\n");
         result = 0;
     }
-    mdb_free_tabledef(table);
+    // Nothing is freed: the process ends as soon as the answer is out.
     return result;
 }
 
