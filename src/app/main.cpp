@@ -60,6 +60,17 @@ void screenshotAfterStart(Windows::Addin &addin, const QString &path)
     });
 }
 
+// An unattended run (the screenshot) has no one to close a box: each is printed instead.
+class PrintedMessages final : public Platform::MessagePresenter
+{
+public:
+    void show(const Platform::Message &message) override
+    {
+        std::fprintf(stderr, "voruvar: [%s] %s\n", qPrintable(message.title),
+                     qPrintable(QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -85,9 +96,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption accessLevel(QStringLiteral("access-level"),
                                          QStringLiteral("0 read-only, 1 regular (default), 2 administrator."),
                                          QStringLiteral("level"), QStringLiteral("1"));
-    const QCommandLineOption dataPath(QStringLiteral("data-path"),
-                                      QStringLiteral("Folder of the console database z_udez.mdb."),
-                                      QStringLiteral("folder"));
+    // Without a host console the console database is looked for beside the program, where an
+    // installation can put one; without it the start reports TB101 and goes on.
+    const QCommandLineOption dataPath(
+        QStringLiteral("data-path"),
+        QStringLiteral("Folder of the console database z_udez.mdb (default: the program's folder)."),
+        QStringLiteral("folder"), QCoreApplication::applicationDirPath());
     const QCommandLineOption sitePath(QStringLiteral("site-path"), QStringLiteral("The site's path."),
                                       QStringLiteral("path"));
     const QCommandLineOption siteName(QStringLiteral("site-name"),
@@ -101,7 +115,10 @@ int main(int argc, char *argv[])
     parser.addOptions({automation, alert, accessLevel, dataPath, sitePath, siteName, singleInstance, screenshot});
     parser.process(app);
 
-    Platform::QtMessagePresenter messages;
+    Platform::QtMessagePresenter boxes;
+    PrintedMessages printed;
+    Platform::MessagePresenter &messages =
+        parser.isSet(screenshot) ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
     Platform::ProcInstanceProbe instances;
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;

@@ -6,9 +6,10 @@
 #include "frmmain.h"
 #include "frmwait.h"
 #include "host/hostlibrarylog.h"
-#include "host/numbertext.h"
+#include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
+#include "startup/retrycountfetch.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -24,7 +25,8 @@ Addin::Addin(PlatformServices services, QString executableDirectory, QObject *pa
       m_start(m_context, {*this, *this, services.messages, services.instances, services.screen, services.process}),
       m_hostLog(services.hostLibrary ? std::unique_ptr<Host::HostLog>(
                                            std::make_unique<Host::HostLibraryLog>(*services.hostLibrary, m_context))
-                                     : std::make_unique<Host::UnreachableHostLog>())
+                                     : std::make_unique<Host::UnreachableHostLog>()),
+      m_database(std::make_unique<Platform::JetReaderProcess>(m_executableDirectory + QStringLiteral("/voruvar-jetread")))
 {
 }
 
@@ -140,11 +142,18 @@ void Addin::focusList()
 
 void Addin::fetchRetryCount()
 {
+    Startup::RetryCountFetch(*m_database, hostLog(), m_services.messages).fetch(m_context.strDataPath, m_retry);
 }
 
 void Addin::readSettings()
 {
-    mainWindow().setOpenMaximized(Host::numberFromText(m_settings.strMaximize) == 1.0);
+    m_settings = Startup::AdminSettings::readFrom(m_executableDirectory);
+    mainWindow().setOpenMaximized(m_settings.opensMaximized());
+}
+
+bool Addin::saveAdminSettings(const Startup::AdminChoices &choices)
+{
+    return Startup::saveAdminSettings(m_executableDirectory, choices, m_settings, hostLog(), m_services.messages);
 }
 
 void Addin::buildCategoryList()

@@ -6,8 +6,10 @@
 #include "host/hostcontext.h"
 #include "host/hostlog.h"
 #include "host/retryfields.h"
+#include "platform/jetdatabase.h"
 #include "platform/twips.h"
 #include "startup/adminsettings.h"
+#include "startup/adminsettingssave.h"
 #include "startup/deferredstart.h"
 #include "startup/startsteps.h"
 #include "startup/startview.h"
@@ -66,6 +68,14 @@ public:
     // The host's automation library, for the reminder and the about window's link; none when the
     // add-in was made without one.
     Host::HostLibrary *hostLibrary() const { return m_services.hostLibrary; }
+    // Reads the retry count from the host's database; the reader program beside the executable
+    // unless replaced (tests).
+    Platform::JetDatabase &database() { return *m_database; }
+    void setDatabase(std::unique_ptr<Platform::JetDatabase> database) { m_database = std::move(database); }
+
+    // The administrator's save of the three switches into the settings file beside the executable,
+    // with its confirmation or "Save Failure" box. Returns whether the file was written.
+    bool saveAdminSettings(const Startup::AdminChoices &choices);
 
     // The main window, loaded (hidden) on first touch.
     frmMain &mainWindow();
@@ -111,6 +121,7 @@ private:
     Startup::AdminSettings m_settings;
     Startup::DeferredStart m_start;
     std::unique_ptr<Host::HostLog> m_hostLog;
+    std::unique_ptr<Platform::JetDatabase> m_database;
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmWait> m_wait;
     std::unique_ptr<frmLogo> m_logo;

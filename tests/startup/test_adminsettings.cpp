@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+
+#include "fakeplatform.h"
+#include "host/hostlog.h"
+#include "startup/adminsettings.h"
+#include "startup/adminsettingssave.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace Voruvar;
+using namespace Voruvar::Testing;
+using Startup::AdminChoices;
+using Startup::AdminSettings;
+
+namespace {
+
+class RecordingHostLog final : public Host::HostLog
+{
+public:
+    void writeHostLog(const QString &message) override { entries.append(message); }
+    QStringList entries;
+};
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Root ignores folder permissions; dropping the override from the effective set lets the
+// test see what an ordinary user sees. Raised again afterwards.
+bool setPermissionOverride(bool on)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        if (on)
+            data[cap / 32].effective |= data[cap / 32].permitted & (1u << (cap % 32));
+        else
+            data[cap / 32].effective &= ~(1u << (cap % 32));
+    }
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+const QByteArray allTicked("1\r\n1\r\n1\r\n");
+
+} // namespace
+
+class TestAdminSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("maximize");
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<int>("printerDialog");
+        QTest::addColumn<int>("bypass");
+        QTest::newRow("all on") << allTicked << "1" << true << 1 << 1;
+        QTest::newRow("blank before the digit") << QByteArray(" 1\r\n0\r\n0\r\n") << " 1" << true << 0 << 0;
+        QTest::newRow("1.0") << QByteArray("1.0\r\n1.0\r\n1.0\r\n") << "1.0" << true << 1 << 1;
+        QTest::newRow("2") << QByteArray("2\r\n2\r\n2\r\n") << "2" << false << 0 << 0;
+        QTest::newRow("letters") << QByteArray("yes\r\non\r\nX\r\n") << "yes" << false << 0 << 0;
+        QTest::newRow("empty first line") << QByteArray("\r\n1\r\n1\r\n") << "" << false << 1 << 1;
+        QTest::newRow("one line 1") << QByteArray("1") << "1" << true << 0 << 0;
+        QTest::newRow("one line 1 with its end") << QByteArray("1\r\n") << "1" << true << 0 << 0;
+        QTest::newRow("two lines") << QByteArray("0\r\n1\r\n") << "0" << false << 1 << 0;
+        QTest::newRow("no lines") << QByteArray() << "0" << false << 0 << 0;
+        QTest::newRow("line feeds only") << QByteArray("1\n0\n1\n") << "1" << true << 0 << 1;
+        QTest::newRow("carriage returns only") << QByteArray("0\r1\r1\r") << "0" << false << 1 << 1;
+        QTest::newRow("tabs and blanks inside") << QByteArray("\t1 \r\n 1\t\r\n1   \r\n") << "\t1 " << true << 1 << 1;
+        QTest::newRow("number then text") << QByteArray("1abc\r\n1;\r\n-1\r\n") << "1abc" << true << 1 << 0;
+        QTest::newRow("hexadecimal") << QByteArray("&H1\r\n&H01\r\n&O1\r\n") << "&H1" << true << 1 << 1;
+        QTest::newRow("more than three lines") << QByteArray("0\r\n0\r\n1\r\n1\r\n1\r\n") << "0" << false << 0 << 1;
+        static const char bytes[] = "\x00\xff\xfe\x01\r\n\x80\x99\x00\r\n\x1b[1m\r\n";
+        const QByteArray binary(bytes, sizeof bytes - 1);
+        QTest::newRow("binary") << binary << (QString(QChar(0)) + QChar(0xFF) + QChar(0xFE) + QChar(1)) << false << 0
+                                << 0;
+        QTest::newRow("windows-1252 text kept")
+            << QByteArray("\x80 1\r\n") << QString::fromUtf8("€ 1") << false << 0 << 0;
+        QTest::newRow("megabytes") << (QByteArray("1\r\n") + QByteArray(5 << 20, 'x') + "\r\n1\r\n") << "1" << true << 0
+                                   << 1;
+        QTest::newRow("long blank run then 1")
+            << (QByteArray(1 << 20, ' ') + "1\r\n") << (QString(1 << 20, u' ') + u'1') << true << 0 << 0;
+    }
+    void read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, maximize);
+        QFETCH(bool, maximized);
+        QFETCH(int, printerDialog);
+        QFETCH(int, bypass);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(AdminSettings::filePath(dir.path()), content));
+        const AdminSettings settings = AdminSettings::readFrom(dir.path());
+        QCOMPARE(settings.strMaximize, maximize);
+        QCOMPARE(settings.opensMaximized(), maximized);
+        QCOMPARE(int(settings.bytPrinterDialog), printerDialog);
+        QCOMPARE(int(settings.bytBypassBuiltIns), bypass);
+    }
+
+    void read_noFileOrAFolder_allOff()
+    {
+        QTemporaryDir dir;
+        const AdminSettings none = AdminSettings::readFrom(dir.path());
+        QCOMPARE(none.strMaximize, QStringLiteral("0"));
+        QVERIFY(!none.opensMaximized());
+        QCOMPARE(none.bytPrinterDialog, quint8(0));
+        QCOMPARE(none.bytBypassBuiltIns, quint8(0));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DARUD.DCT")));
+        QCOMPARE(AdminSettings::readFrom(dir.path()), none);
+    }
+
+    void read_pipeInPlaceOfTheFile_noWait()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(AdminSettings::filePath(dir.path())).constData(), 0600), 0);
+        AdminSettings expected;
+        expected.strMaximize = QStringLiteral("0");
+        QCOMPARE(AdminSettings::readFrom(dir.path()), expected);
+    }
+
+    void read_hugeFile_onlyTheStartIsRead()
+    {
+        QTemporaryDir dir;
+        QFile file(AdminSettings::filePath(dir.path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0\r\n");
+        QVERIFY(file.resize(qint64(200) << 20)); // sparse: 200 MiB of zero bytes
+        file.close();
+        const AdminSettings settings = AdminSettings::readFrom(dir.path());
+        QCOMPARE(settings.strMaximize, QStringLiteral("0"));
+        QCOMPARE(settings.bytPrinterDialog, quint8(0));
+    }
+
+    void save_allTicked_writesNineBytes_logsAndConfirms()
+    {
+        QTemporaryDir dir;
+        AdminSettings settings;
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+        QVERIFY(Startup::saveAdminSettings(dir.path(), {true, true, true}, settings, log, messages));
+        QCOMPARE(readFile(AdminSettings::filePath(dir.path())), allTicked);
+        QCOMPARE(settings.strMaximize, QStringLiteral("1"));
+        QCOMPARE(settings.bytPrinterDialog, quint8(1));
+        QCOMPARE(settings.bytBypassBuiltIns, quint8(1));
+        QCOMPARE(log.entries, QStringList{QStringLiteral("Administrative Options Updated")});
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first(),
+                 (Platform::Message{QStringLiteral("Success"), QStringLiteral("Administrative options updated."),
+                                    Platform::MessageIcon::Information}));
+        // Only the finished file is left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
+    }
+
+    void save_eachCombination_readsBackTheSame_data()
+    {
+        QTest::addColumn<bool>("maximize");
+        QTest::addColumn<bool>("printer");
+        QTest::addColumn<bool>("bypass");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("none") << false << false << false << QByteArray("0\r\n0\r\n0\r\n");
+        QTest::newRow("maximize, bypass") << true << false << true << QByteArray("1\r\n0\r\n1\r\n");
+        QTest::newRow("printer") << false << true << false << QByteArray("0\r\n1\r\n0\r\n");
+    }
+    void save_eachCombination_readsBackTheSame()
+    {
+        QFETCH(bool, maximize);
+        QFETCH(bool, printer);
+        QFETCH(bool, bypass);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(AdminSettings::filePath(dir.path()), "1\r\n1\r\n1\r\n and an old tail that must go\r\n"));
+        AdminSettings settings;
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+        QVERIFY(Startup::saveAdminSettings(dir.path(), {maximize, printer, bypass}, settings, log, messages));
+        QCOMPARE(readFile(AdminSettings::filePath(dir.path())), bytes);
+        QCOMPARE(AdminSettings::readFrom(dir.path()), settings);
+    }
+
+    void save_unwritableFolder_saveFailure_oldFileAndSettingsKept()
+    {
+        QTemporaryDir dir;
+        const QString path = AdminSettings::filePath(dir.path());
+        QVERIFY(writeFile(path, "0\r\n1\r\n0\r\n"));
+        AdminSettings settings = AdminSettings::readFrom(dir.path());
+        const AdminSettings before = settings;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        const bool dropped = ::geteuid() == 0 && setPermissionOverride(false);
+        if (::geteuid() == 0 && !dropped)
+            QSKIP("running as root without the right to drop the permission override");
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+        const bool saved = Startup::saveAdminSettings(dir.path(), {true, true, true}, settings, log, messages);
+        if (dropped)
+            setPermissionOverride(true);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QVERIFY(!saved);
+        QCOMPARE(settings, before);
+        QVERIFY(log.entries.isEmpty());
+        QCOMPARE(messages.shown.size(), 1);
+        const Platform::Message box = messages.shown.first();
+        QCOMPARE(box.title, QStringLiteral("Save Failure"));
+        QCOMPARE(box.icon, Platform::MessageIcon::Error);
+        QVERIFY2(box.text.contains(path), qPrintable(box.text));
+        QVERIFY2(box.text.contains(u"ermission denied"), qPrintable(box.text));
+        QCOMPARE(readFile(path), QByteArray("0\r\n1\r\n0\r\n"));
+    }
+
+    // A write that breaks off (here: the file-size limit, as a full disk would) leaves the old file whole.
+    void save_writeBreaksOff_oldFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = AdminSettings::filePath(dir.path());
+        QVERIFY(writeFile(path, "1\r\n0\r\n1\r\n"));
+        AdminSettings settings = AdminSettings::readFrom(dir.path());
+        const AdminSettings before = settings;
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny{4, old.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const bool saved = Startup::saveAdminSettings(dir.path(), {false, true, false}, settings, log, messages);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved);
+        QCOMPARE(settings, before);
+        QVERIFY(log.entries.isEmpty());
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().title, QStringLiteral("Save Failure"));
+        QVERIFY(messages.shown.first().text.contains(path));
+        QVERIFY2(messages.shown.first().text.contains(u"too large"), qPrintable(messages.shown.first().text));
+        QCOMPARE(readFile(path), QByteArray("1\r\n0\r\n1\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
+    }
+
+    void save_folderGone_saveFailure()
+    {
+        QTemporaryDir dir;
+        AdminSettings settings;
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+        QVERIFY(!Startup::saveAdminSettings(dir.filePath(QStringLiteral("gone")), {true, false, false}, settings, log,
+                                            messages));
+        QCOMPARE(settings, AdminSettings{});
+        QVERIFY(log.entries.isEmpty());
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().title, QStringLiteral("Save Failure"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAdminSettings)
+#include "test_adminsettings.moc"
