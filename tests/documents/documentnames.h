@@ -20,12 +20,12 @@ struct DocumentName
 inline const QList<DocumentName> &documentNames()
 {
     static const QList<DocumentName> names = {
-        {"AP.DOX", "AREA", false},
+        {"AP.DOX", "AREA", true},
         {"Cn.DOX", "CONTINENTS", false},
         {"DD.DOX", "DENSITY", false},
         {"DP.DOX", "DIMENSIONS", false},
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
-        {"DN.DOX", "DRILL SIZES (NUMBERED)", false},
+        {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
         {"DT.DOX", "DRY MATERIAL WEIGHT", false},
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", false},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", false},

@@ -3,7 +3,11 @@
 #include "documentpage.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
+
+#include <cmath>
+#include <limits>
 
 namespace Voruvar::Tests {
 
@@ -181,6 +185,36 @@ bool DocumentPage::isExact(const QString &caption, const QString &rowKey, const 
     QString why;
     const Cell *found = findCell(caption, rowKey, column, &why);
     return found && found->exact;
+}
+
+double DocumentPage::number(const QString &cellText)
+{
+    QString text = cellText;
+    text.remove(QRegularExpression(QStringLiteral("[\\s\u00a0\u2009\u202f≈~]")));
+    text.replace(QChar(0x2212), u'-');
+    double exponent = 0;
+    const qsizetype times = text.indexOf(QStringLiteral("×10"));
+    if (times >= 0) {
+        static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+        QString power = text.mid(times + 3);
+        text.truncate(times);
+        bool negative = power.startsWith(QChar(0x207B));
+        if (negative)
+            power.remove(0, 1);
+        if (power.isEmpty())
+            return std::numeric_limits<double>::quiet_NaN();
+        for (const QChar c : power) {
+            const qsizetype digit = superscripts.indexOf(c);
+            if (digit < 0)
+                return std::numeric_limits<double>::quiet_NaN();
+            exponent = exponent * 10 + double(digit);
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? value * std::pow(10.0, exponent) : std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace Voruvar::Tests

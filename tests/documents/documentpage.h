@@ -43,6 +43,8 @@ public:
     // Returns a "<...>" note instead when nothing or more than one cell matches, so the
     // comparison in the test fails and shows why.
     QString cell(const QString &caption, const QString &rowKey, const QString &column) const;
+    // The number a cell shows: "6.4516 × 10⁻⁴", "−430", "≈ 24.2", "1 000" (NaN if none).
+    static double number(const QString &cellText);
     // Whether that cell carries the "exact" mark (false when it is not found).
     bool isExact(const QString &caption, const QString &rowKey, const QString &column) const;
 

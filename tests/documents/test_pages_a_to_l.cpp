@@ -7,6 +7,7 @@
 #include "documentpage.h"
 
 #include <QDir>
+#include <QHash>
 #include <QTest>
 
 using namespace Voruvar::Tests;
@@ -82,6 +83,127 @@ private Q_SLOTS:
             QVERIFY2(size > previous, qPrintable(row.first().text));
             previous = size;
         }
+    }
+
+    void numberDrills_data()
+    {
+        QTest::addColumn<QString>("drill");
+        QTest::addColumn<QString>("inch");
+        QTest::addColumn<QString>("mm");
+        // The rows published charts most often get wrong, and both ends.
+        QTest::newRow("#1") << "#1" << "0.2280" << "5.791";
+        QTest::newRow("#5") << "#5" << "0.2055" << "5.220";
+        QTest::newRow("#18") << "#18" << "0.1695" << "4.305";
+        QTest::newRow("#25") << "#25" << "0.1495" << "3.797";
+        QTest::newRow("#30") << "#30" << "0.1285" << "3.264";
+        QTest::newRow("#43") << "#43" << "0.0890" << "2.261";
+        QTest::newRow("#56") << "#56" << "0.0465" << "1.181";
+        QTest::newRow("#69") << "#69" << "0.0292" << "0.742";
+        QTest::newRow("#79") << "#79" << "0.0145" << "0.368";
+        QTest::newRow("#80") << "#80" << "0.0135" << "0.343";
+    }
+    void numberDrills()
+    {
+        QFETCH(QString, drill);
+        QFETCH(QString, inch);
+        QFETCH(QString, mm);
+        const DocumentPage page = loadPage("DN.DOX");
+        QCOMPARE(page.cell(QStringLiteral("#1 to #80"), drill, QStringLiteral("Diameter (in)")), inch);
+        QCOMPARE(page.cell(QStringLiteral("#1 to #80"), drill, QStringLiteral("Diameter (mm)")), mm);
+    }
+
+    void numberDrills_seriesAndTapUses()
+    {
+        const DocumentPage page = loadPage("DN.DOX");
+        QVERIFY(!page.tables().isEmpty());
+        const auto &rows = page.tables().first().rows;
+        QCOMPARE(rows.size(), 80);
+        // Sizes fall as the number rises; each mm value is the inch value × 25.4.
+        double previous = 1;
+        for (int i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows.at(i).at(0).text, QStringLiteral("#%1").arg(i + 1));
+            const double inch = rows.at(i).at(1).text.toDouble();
+            QVERIFY2(inch < previous, qPrintable(rows.at(i).at(0).text));
+            QVERIFY2(qAbs(rows.at(i).at(2).text.toDouble() - inch * 25.4) <= 0.0005 + 1e-9,
+                     qPrintable(rows.at(i).at(0).text));
+            previous = inch;
+        }
+        const QString table = QStringLiteral("#1 to #80");
+        const QString use = QStringLiteral("Common use");
+        QCOMPARE(page.cell(table, QStringLiteral("#43"), use), QStringLiteral("Tap drill 4-40 UNC"));
+        QCOMPARE(page.cell(table, QStringLiteral("#36"), use), QStringLiteral("Tap drill 6-32 UNC"));
+        QCOMPARE(page.cell(table, QStringLiteral("#29"), use), QStringLiteral("Tap drill 8-32 UNC"));
+        QCOMPARE(page.cell(table, QStringLiteral("#25"), use), QStringLiteral("Tap drill 10-24 UNC"));
+        QCOMPARE(page.cell(table, QStringLiteral("#21"), use), QStringLiteral("Tap drill 10-32 UNF"));
+        QCOMPARE(page.cell(table, QStringLiteral("#7"), use), QStringLiteral("Tap drill 1/4-20 UNC"));
+        QCOMPARE(page.cell(table, QStringLiteral("#3"), use), QStringLiteral("Tap drill 1/4-28 UNF"));
+        QCOMPARE(page.cell(QStringLiteral("#81 to #97"), QStringLiteral("#97"), QStringLiteral("Diameter (in)")),
+                 QStringLiteral("0.0059"));
+    }
+
+    void area_factors()
+    {
+        const DocumentPage page = loadPage("AP.DOX");
+        const QString metric = QStringLiteral("into metric");
+        const QString us = QStringLiteral("into US");
+        const QString units = QStringLiteral("square metres and square feet");
+        const QString m2 = QStringLiteral("Square metres");
+        QCOMPARE(page.cell(units, QStringLiteral("1 acre"), m2), QStringLiteral("4046.8564224"));
+        QVERIFY(page.isExact(units, QStringLiteral("1 acre"), m2));
+        QCOMPARE(page.cell(units, QStringLiteral("1 ft²"), m2), QStringLiteral("0.09290304"));
+        QVERIFY(page.isExact(units, QStringLiteral("1 ft²"), m2));
+        QCOMPARE(page.cell(units, QStringLiteral("1 mi²"), m2), QStringLiteral("2589988.110336"));
+        QCOMPARE(page.cell(units, QStringLiteral("1 m²"), QStringLiteral("Square feet")), QStringLiteral("10.76391"));
+        QCOMPARE(page.cell(metric, QStringLiteral("1 acre"), QStringLiteral("m²")), QStringLiteral("4046.856"));
+        QVERIFY(!page.isExact(metric, QStringLiteral("1 acre"), QStringLiteral("m²")));
+        QCOMPARE(page.cell(metric, QStringLiteral("1 ft²"), QStringLiteral("m²")), QStringLiteral("0.09290304"));
+        QVERIFY(page.isExact(metric, QStringLiteral("1 ft²"), QStringLiteral("m²")));
+        QCOMPARE(page.cell(metric, QStringLiteral("1 in²"), QStringLiteral("mm²")), QStringLiteral("645.16"));
+        QCOMPARE(page.cell(metric, QStringLiteral("1 mi²"), QStringLiteral("km²")), QStringLiteral("2.589988"));
+        QCOMPARE(page.cell(us, QStringLiteral("1 m²"), QStringLiteral("ft²")), QStringLiteral("10.76391"));
+        QVERIFY(!page.isExact(us, QStringLiteral("1 m²"), QStringLiteral("ft²")));
+        QCOMPARE(page.cell(us, QStringLiteral("1 ha"), QStringLiteral("acre")), QStringLiteral("2.471054"));
+        QCOMPARE(page.cell(us, QStringLiteral("1 acre"), QStringLiteral("ft²")), QStringLiteral("43560"));
+        QCOMPARE(page.cell(us, QStringLiteral("1 mi²"), QStringLiteral("acre")), QStringLiteral("640"));
+        QCOMPARE(page.cell(QStringLiteral("Acre and hectare"), QStringLiteral("acre (US survey, withdrawn)"),
+                           QStringLiteral("Area (m²)")),
+                 QStringLiteral("≈ 4046.873"));
+        QCOMPARE(page.cell(QStringLiteral("Wire"), QStringLiteral("circular mil (cmil)"), QStringLiteral("Area (in²)")),
+                 QStringLiteral("7.853982 × 10⁻⁷"));
+        QCOMPARE(page.cell(QStringLiteral("Wire"), QStringLiteral("kcmil (formerly MCM)"), QStringLiteral("Area (mm²)")),
+                 QStringLiteral("0.5067075"));
+    }
+
+    // Every factor of the conversion matrix agrees with the unit table: the factor from row
+    // unit to column unit is the ratio of their square-metre values, to the 7 figures printed.
+    void area_matrixIsConsistent()
+    {
+        const DocumentPage page = loadPage("AP.DOX");
+        QHash<QString, double> squareMetres; // unit -> m²
+        for (const auto &table : page.tables()) {
+            if (!table.caption.contains(QStringLiteral("square metres and square feet")))
+                continue;
+            for (const auto &row : table.rows)
+                squareMetres.insert(row.first().text.mid(2), DocumentPage::number(row.at(2).text));
+        }
+        QCOMPARE(squareMetres.size(), 10);
+        int checked = 0;
+        for (const auto &table : page.tables()) {
+            if (!table.caption.contains(QStringLiteral("Conversion matrix")))
+                continue;
+            for (const auto &row : table.rows) {
+                for (qsizetype c = 1; c < table.header.size(); ++c) {
+                    const double factor = DocumentPage::number(row.at(c).text);
+                    const double expected =
+                        squareMetres.value(row.first().text.mid(2)) / squareMetres.value(table.header.at(c));
+                    QVERIFY2(qAbs(factor / expected - 1) < 6e-7,
+                             qPrintable(row.first().text + QStringLiteral(" → ") + table.header.at(c) + u' ' +
+                                        row.at(c).text));
+                    ++checked;
+                }
+            }
+        }
+        QCOMPARE(checked, 100);
     }
 };
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "csvtable.h"
 
+#include <QRegularExpression>
+
 namespace Voruvar::DocGen {
 
 namespace {
@@ -16,6 +18,13 @@ bool applyDirective(const QString &line, CsvTable *table, QString *error)
         table->caption = value;
     } else if (key == u"width") {
         table->width = value;
+    } else if (key == u"class") {
+        static const QRegularExpression word(QStringLiteral("^[a-z][a-z0-9-]*$"));
+        if (!word.match(value).hasMatch()) {
+            *error = QStringLiteral("class '%1' is not one lower-case word").arg(value);
+            return false;
+        }
+        table->styleClass = value;
     } else if (key == u"align") {
         for (const QString &word : value.split(u' ', Qt::SkipEmptyParts)) {
             const QChar c = word.at(0).toLower();
@@ -31,7 +40,7 @@ bool applyDirective(const QString &line, CsvTable *table, QString *error)
             }
         }
     } else {
-        *error = QStringLiteral("unknown directive '# %1' (known: caption, align, width)").arg(key);
+        *error = QStringLiteral("unknown directive '# %1' (known: caption, align, width, class)").arg(key);
         return false;
     }
     return true;
@@ -66,6 +75,7 @@ bool CsvTable::parse(const QString &input, CsvTable *table, QString *error)
     }
 
     QList<QStringList> records;
+    QList<int> recordLines;
     QStringList record;
     QString field;
     bool quoted = false;
@@ -81,8 +91,10 @@ bool CsvTable::parse(const QString &input, CsvTable *table, QString *error)
     const auto endRecord = [&] {
         endField();
         // A line with nothing on it separates nothing; skip it rather than make an empty row.
-        if (!(record.size() == 1 && record.first().isEmpty()))
+        if (!(record.size() == 1 && record.first().isEmpty())) {
             records << record;
+            recordLines << recordLine;
+        }
         record.clear();
     };
     for (; pos < text.size(); ++pos) {
@@ -137,11 +149,12 @@ bool CsvTable::parse(const QString &input, CsvTable *table, QString *error)
         return false;
     }
     table->header = records.takeFirst();
+    recordLines.removeFirst();
     const qsizetype columns = table->header.size();
     for (qsizetype i = 0; i < records.size(); ++i) {
         if (records.at(i).size() != columns) {
-            *error = QStringLiteral("row %1 has %2 fields, the header has %3")
-                         .arg(i + 2)
+            *error = QStringLiteral("line %1 has %2 fields, the header has %3")
+                         .arg(recordLines.at(i))
                          .arg(records.at(i).size())
                          .arg(columns);
             return false;

@@ -15,6 +15,7 @@ struct CsvTable
 {
     QString caption;
     QString width;            // e.g. "100%"; empty lets the table size to its content
+    QString styleClass;       // extra class of the table, e.g. "compact"
     QStringList alignments;   // "left", "right" or "center" per column; empty means automatic
     QStringList header;
     QList<QStringList> rows;

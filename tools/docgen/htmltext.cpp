@@ -71,7 +71,7 @@ bool HtmlText::looksNumeric(const QString &cellText)
 {
     // Digits with the signs, separators, exponents and range marks numbers carry in tables.
     static const QRegularExpression numeric(QStringLiteral(
-        "^[\\s≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%]*[0-9][\\s≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%eE]*$"));
+        "^[\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%]*[0-9][\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%eE]*$"));
     static const QRegularExpression markup(QStringLiteral("\\{[^}]*\\}"));
     QString plain = cellText;
     plain.remove(markup);

@@ -167,7 +167,9 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
             return {};
         html += QStringLiteral("<p class=\"caption\">") + caption + QStringLiteral("</p>\n");
     }
-    html += QStringLiteral("<table class=\"data\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
+    html += QStringLiteral("<table class=\"data") +
+            (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
+            QStringLiteral("\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
     html += QStringLiteral(">\n<thead>\n<tr>");
