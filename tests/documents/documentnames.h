@@ -21,8 +21,8 @@ inline const QList<DocumentName> &documentNames()
 {
     static const QList<DocumentName> names = {
         {"AP.DOX", "AREA", true},
-        {"Cn.DOX", "CONTINENTS", false},
-        {"DD.DOX", "DENSITY", false},
+        {"Cn.DOX", "CONTINENTS", true},
+        {"DD.DOX", "DENSITY", true},
         {"DP.DOX", "DIMENSIONS", false},
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},

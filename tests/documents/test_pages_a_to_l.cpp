@@ -205,6 +205,60 @@ private Q_SLOTS:
         }
         QCOMPARE(checked, 100);
     }
+
+    void continents()
+    {
+        const DocumentPage page = loadPage("Cn.DOX");
+        const QString points = QStringLiteral("Highest and lowest");
+        QCOMPARE(page.cell(points, QStringLiteral("Asia"), QStringLiteral("Height (m)")), QStringLiteral("8,848.86"));
+        QCOMPARE(page.cell(points, QStringLiteral("North America"), QStringLiteral("Height (m)")),
+                 QStringLiteral("6,190"));
+        QCOMPARE(page.cell(points, QStringLiteral("North America"), QStringLiteral("Height (ft)")),
+                 QStringLiteral("20,310"));
+        QCOMPARE(page.cell(points, QStringLiteral("Europe"), QStringLiteral("Height (m)")), QStringLiteral("5,642"));
+        QCOMPARE(page.cell(points, QStringLiteral("Australia (mainland)"), QStringLiteral("Height (m)")),
+                 QStringLiteral("2,228"));
+        QCOMPARE(page.cell(points, QStringLiteral("Australia/Oceania"), QStringLiteral("Height (m)")),
+                 QStringLiteral("4,884"));
+        // The Dead Sea level is dated.
+        QVERIFY(page.cell(points, QStringLiteral("Asia"), QStringLiteral("Elevation (m)")).contains(QStringLiteral("(20")));
+        const QString sizes = QStringLiteral("Area, population");
+        QCOMPARE(page.tables().first().rows.size(), 7);
+        QVERIFY(page.tables().first().header.contains(QStringLiteral("Population (as of 2024)")));
+        QCOMPARE(page.cell(sizes, QStringLiteral("North America"), QStringLiteral("Area (million km²)")),
+                 QStringLiteral("≈ 24.7"));
+        double share = 0;
+        for (const auto &row : page.tables().first().rows)
+            share += row.at(3).text.toDouble();
+        QVERIFY(qAbs(share - 100) < 0.25);
+    }
+
+    void density()
+    {
+        const DocumentPage page = loadPage("DD.DOX");
+        const QString conversions = QStringLiteral("unit conversions");
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 lb/ft³"), QStringLiteral("kg/m³")), QStringLiteral("16.01846"));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("kg/m³")), QStringLiteral("1000"));
+        QVERIFY(page.isExact(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("kg/m³")));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 lb/in³"), QStringLiteral("lb/ft³")), QStringLiteral("1728"));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("lb/gal")), QStringLiteral("8.345404"));
+        const QString metals = QStringLiteral("Metals");
+        const QString gcm3 = QStringLiteral("Density (g/cm³)");
+        QCOMPARE(page.cell(metals, QStringLiteral("Steel, carbon and low-alloy"), gcm3), QStringLiteral("7.85"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Iron, pure"), gcm3), QStringLiteral("7.874"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Steel, carbon and low-alloy"), QStringLiteral("Density (lb/in³)")),
+                 QStringLiteral("0.2836"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Aluminium, pure and 6061"), QStringLiteral("Density (lb/ft³)")),
+                 QStringLiteral("168.6"));
+        QCOMPARE(page.cell(QStringLiteral("Liquids"), QStringLiteral("Mercury, 0 °C"), gcm3), QStringLiteral("13.595"));
+        QCOMPARE(page.cell(QStringLiteral("Liquids"), QStringLiteral("Mercury, 20 °C"), gcm3), QStringLiteral("13.546"));
+        const QString water = QStringLiteral("Density of water");
+        QCOMPARE(page.cell(water, QStringLiteral("4"), QStringLiteral("Density (kg/m³)")), QStringLiteral("999.97"));
+        QCOMPARE(page.cell(water, QStringLiteral("20"), QStringLiteral("Density (kg/m³)")), QStringLiteral("998.21"));
+        QCOMPARE(page.cell(water, QStringLiteral("100"), QStringLiteral("Density (kg/m³)")), QStringLiteral("958.35"));
+        QCOMPARE(page.cell(QStringLiteral("Gases"), QStringLiteral("Air, dry"), QStringLiteral("Density (kg/m³)")),
+                 QStringLiteral("1.293"));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
