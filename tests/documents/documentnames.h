@@ -23,7 +23,7 @@ inline const QList<DocumentName> &documentNames()
         {"AP.DOX", "AREA", true},
         {"Cn.DOX", "CONTINENTS", true},
         {"DD.DOX", "DENSITY", true},
-        {"DP.DOX", "DIMENSIONS", false},
+        {"DP.DOX", "DIMENSIONS", true},
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
         {"DT.DOX", "DRY MATERIAL WEIGHT", false},

@@ -259,6 +259,29 @@ private Q_SLOTS:
         QCOMPARE(page.cell(QStringLiteral("Gases"), QStringLiteral("Air, dry"), QStringLiteral("Density (kg/m³)")),
                  QStringLiteral("1.293"));
     }
+
+    void dimensions()
+    {
+        const DocumentPage page = loadPage("DP.DOX");
+        const QString derived = QStringLiteral("Derived");
+        QCOMPARE(page.cell(QStringLiteral("base quantities"), QStringLiteral("thermodynamic temperature"),
+                           QStringLiteral("Dimension symbol")),
+                 QStringLiteral("Θ (capital theta)"));
+        QCOMPARE(page.cell(derived, QStringLiteral("torque (moment of force)"), QStringLiteral("Dimension")),
+                 page.cell(derived, QStringLiteral("energy, work, heat"), QStringLiteral("Dimension")));
+        QVERIFY(page.cell(derived, QStringLiteral("torque (moment of force)"), QStringLiteral("SI unit"))
+                    .startsWith(QStringLiteral("newton metre (N·m)")));
+        QCOMPARE(page.cell(derived, QStringLiteral("pressure, stress"), QStringLiteral("Dimension")),
+                 QStringLiteral("M L⁻¹ T⁻²"));
+        QCOMPARE(page.cell(derived, QStringLiteral("capacitance"), QStringLiteral("In base units")),
+                 QStringLiteral("kg⁻¹·m⁻²·s⁴·A²"));
+        QCOMPARE(page.cell(derived, QStringLiteral("plane angle"), QStringLiteral("Dimension")),
+                 QStringLiteral("1 (dimensionless)"));
+        QCOMPARE(page.cell(QStringLiteral("lumber"), QStringLiteral("4"), QStringLiteral("Actual (in)")),
+                 QStringLiteral("3½"));
+        QCOMPARE(page.cell(QStringLiteral("lumber"), QStringLiteral("2"), QStringLiteral("Actual (mm)")),
+                 QStringLiteral("38"));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
