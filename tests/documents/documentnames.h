@@ -26,7 +26,7 @@ inline const QList<DocumentName> &documentNames()
         {"DP.DOX", "DIMENSIONS", true},
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
-        {"DT.DOX", "DRY MATERIAL WEIGHT", false},
+        {"DT.DOX", "DRY MATERIAL WEIGHT", true},
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", false},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", false},
         {"FBM.DOX", "FAN & BLOWER MOTORS", false},

@@ -282,6 +282,30 @@ private Q_SLOTS:
         QCOMPARE(page.cell(QStringLiteral("lumber"), QStringLiteral("2"), QStringLiteral("Actual (mm)")),
                  QStringLiteral("38"));
     }
+
+    void dryMaterialWeight()
+    {
+        const DocumentPage page = loadPage("DT.DOX");
+        const QString bulk = QStringLiteral("Bulk weights");
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (lb/ft³)")), QStringLiteral("90–100"));
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (short tons/yd³)")),
+                 QStringLiteral("1.22–1.35"));
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (kg/m³)")), QStringLiteral("1440–1600"));
+        const QString units = QStringLiteral("Volume and weight units");
+        QCOMPARE(page.cell(units, QStringLiteral("1 cubic yard (yd³)"), QStringLiteral("Metric")),
+                 QStringLiteral("0.764554857984 m³"));
+        QVERIFY(page.isExact(units, QStringLiteral("1 cubic yard (yd³)"), QStringLiteral("Metric")));
+        QCOMPARE(page.cell(units, QStringLiteral("1 US bushel (bu)"), QStringLiteral("Equals")),
+                 QStringLiteral("2150.42 in³ = 1.244456 ft³"));
+        QCOMPARE(page.cell(units, QStringLiteral("1 short ton (US ton)"), QStringLiteral("Metric")),
+                 QStringLiteral("907.18474 kg"));
+        const QString grain = QStringLiteral("bushel weights");
+        QCOMPARE(page.cell(grain, QStringLiteral("Oats"), QStringLiteral("Weight (lb")), QStringLiteral("32"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Corn (maize), shelled"), QStringLiteral("Weight (lb")),
+                 QStringLiteral("56"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Wheat"), QStringLiteral("Weight (lb")), QStringLiteral("60"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Barley"), QStringLiteral("Weight (lb")), QStringLiteral("48"));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
