@@ -21,12 +21,12 @@ inline const QList<DocumentName> &documentNames()
 {
     static const QList<DocumentName> names = {
         {"AP.DOX", "AREA", true},
-        {"Cn.DOX", "CONTINENTS", false},
-        {"DD.DOX", "DENSITY", false},
-        {"DP.DOX", "DIMENSIONS", false},
+        {"Cn.DOX", "CONTINENTS", true},
+        {"DD.DOX", "DENSITY", true},
+        {"DP.DOX", "DIMENSIONS", true},
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
-        {"DT.DOX", "DRY MATERIAL WEIGHT", false},
+        {"DT.DOX", "DRY MATERIAL WEIGHT", true},
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", false},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", false},
         {"FBM.DOX", "FAN & BLOWER MOTORS", false},

@@ -93,7 +93,7 @@ private Q_SLOTS:
     void numericColumns_areRecognised()
     {
         for (const char *text : {"0.2340", "−430", "≈ 24.2", "1/4", "4 046.856 {exact}", "6.674 30 × 10⁻¹¹", "2.2",
-                                 "3–30", "(5)"})
+                                 "3–30", "(5)", "1½", "¾"})
             QVERIFY2(HtmlText::looksNumeric(QString::fromUtf8(text)), text);
         for (const char *text : {"A", "Tap drill 5/16-18", "", "#1", "n/a"})
             QVERIFY2(!HtmlText::looksNumeric(QString::fromUtf8(text)), text);

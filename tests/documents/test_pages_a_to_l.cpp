@@ -205,6 +205,107 @@ private Q_SLOTS:
         }
         QCOMPARE(checked, 100);
     }
+
+    void continents()
+    {
+        const DocumentPage page = loadPage("Cn.DOX");
+        const QString points = QStringLiteral("Highest and lowest");
+        QCOMPARE(page.cell(points, QStringLiteral("Asia"), QStringLiteral("Height (m)")), QStringLiteral("8,848.86"));
+        QCOMPARE(page.cell(points, QStringLiteral("North America"), QStringLiteral("Height (m)")),
+                 QStringLiteral("6,190"));
+        QCOMPARE(page.cell(points, QStringLiteral("North America"), QStringLiteral("Height (ft)")),
+                 QStringLiteral("20,310"));
+        QCOMPARE(page.cell(points, QStringLiteral("Europe"), QStringLiteral("Height (m)")), QStringLiteral("5,642"));
+        QCOMPARE(page.cell(points, QStringLiteral("Australia (mainland)"), QStringLiteral("Height (m)")),
+                 QStringLiteral("2,228"));
+        QCOMPARE(page.cell(points, QStringLiteral("Australia/Oceania"), QStringLiteral("Height (m)")),
+                 QStringLiteral("4,884"));
+        // The Dead Sea level is dated.
+        QVERIFY(page.cell(points, QStringLiteral("Asia"), QStringLiteral("Elevation (m)")).contains(QStringLiteral("(20")));
+        const QString sizes = QStringLiteral("Area, population");
+        QCOMPARE(page.tables().first().rows.size(), 7);
+        QVERIFY(page.tables().first().header.contains(QStringLiteral("Population (as of 2024)")));
+        QCOMPARE(page.cell(sizes, QStringLiteral("North America"), QStringLiteral("Area (million km²)")),
+                 QStringLiteral("≈ 24.7"));
+        double share = 0;
+        for (const auto &row : page.tables().first().rows)
+            share += row.at(3).text.toDouble();
+        QVERIFY(qAbs(share - 100) < 0.25);
+    }
+
+    void density()
+    {
+        const DocumentPage page = loadPage("DD.DOX");
+        const QString conversions = QStringLiteral("unit conversions");
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 lb/ft³"), QStringLiteral("kg/m³")), QStringLiteral("16.01846"));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("kg/m³")), QStringLiteral("1000"));
+        QVERIFY(page.isExact(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("kg/m³")));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 lb/in³"), QStringLiteral("lb/ft³")), QStringLiteral("1728"));
+        QCOMPARE(page.cell(conversions, QStringLiteral("1 g/cm³"), QStringLiteral("lb/gal")), QStringLiteral("8.345404"));
+        const QString metals = QStringLiteral("Metals");
+        const QString gcm3 = QStringLiteral("Density (g/cm³)");
+        QCOMPARE(page.cell(metals, QStringLiteral("Steel, carbon and low-alloy"), gcm3), QStringLiteral("7.85"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Iron, pure"), gcm3), QStringLiteral("7.874"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Steel, carbon and low-alloy"), QStringLiteral("Density (lb/in³)")),
+                 QStringLiteral("0.2836"));
+        QCOMPARE(page.cell(metals, QStringLiteral("Aluminium, pure and 6061"), QStringLiteral("Density (lb/ft³)")),
+                 QStringLiteral("168.6"));
+        QCOMPARE(page.cell(QStringLiteral("Liquids"), QStringLiteral("Mercury, 0 °C"), gcm3), QStringLiteral("13.595"));
+        QCOMPARE(page.cell(QStringLiteral("Liquids"), QStringLiteral("Mercury, 20 °C"), gcm3), QStringLiteral("13.546"));
+        const QString water = QStringLiteral("Density of water");
+        QCOMPARE(page.cell(water, QStringLiteral("4"), QStringLiteral("Density (kg/m³)")), QStringLiteral("999.97"));
+        QCOMPARE(page.cell(water, QStringLiteral("20"), QStringLiteral("Density (kg/m³)")), QStringLiteral("998.21"));
+        QCOMPARE(page.cell(water, QStringLiteral("100"), QStringLiteral("Density (kg/m³)")), QStringLiteral("958.35"));
+        QCOMPARE(page.cell(QStringLiteral("Gases"), QStringLiteral("Air, dry"), QStringLiteral("Density (kg/m³)")),
+                 QStringLiteral("1.293"));
+    }
+
+    void dimensions()
+    {
+        const DocumentPage page = loadPage("DP.DOX");
+        const QString derived = QStringLiteral("Derived");
+        QCOMPARE(page.cell(QStringLiteral("base quantities"), QStringLiteral("thermodynamic temperature"),
+                           QStringLiteral("Dimension symbol")),
+                 QStringLiteral("Θ (capital theta)"));
+        QCOMPARE(page.cell(derived, QStringLiteral("torque (moment of force)"), QStringLiteral("Dimension")),
+                 page.cell(derived, QStringLiteral("energy, work, heat"), QStringLiteral("Dimension")));
+        QVERIFY(page.cell(derived, QStringLiteral("torque (moment of force)"), QStringLiteral("SI unit"))
+                    .startsWith(QStringLiteral("newton metre (N·m)")));
+        QCOMPARE(page.cell(derived, QStringLiteral("pressure, stress"), QStringLiteral("Dimension")),
+                 QStringLiteral("M L⁻¹ T⁻²"));
+        QCOMPARE(page.cell(derived, QStringLiteral("capacitance"), QStringLiteral("In base units")),
+                 QStringLiteral("kg⁻¹·m⁻²·s⁴·A²"));
+        QCOMPARE(page.cell(derived, QStringLiteral("plane angle"), QStringLiteral("Dimension")),
+                 QStringLiteral("1 (dimensionless)"));
+        QCOMPARE(page.cell(QStringLiteral("lumber"), QStringLiteral("4"), QStringLiteral("Actual (in)")),
+                 QStringLiteral("3½"));
+        QCOMPARE(page.cell(QStringLiteral("lumber"), QStringLiteral("2"), QStringLiteral("Actual (mm)")),
+                 QStringLiteral("38"));
+    }
+
+    void dryMaterialWeight()
+    {
+        const DocumentPage page = loadPage("DT.DOX");
+        const QString bulk = QStringLiteral("Bulk weights");
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (lb/ft³)")), QStringLiteral("90–100"));
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (short tons/yd³)")),
+                 QStringLiteral("1.22–1.35"));
+        QCOMPARE(page.cell(bulk, QStringLiteral("Sand, dry"), QStringLiteral("Loose (kg/m³)")), QStringLiteral("1440–1600"));
+        const QString units = QStringLiteral("Volume and weight units");
+        QCOMPARE(page.cell(units, QStringLiteral("1 cubic yard (yd³)"), QStringLiteral("Metric")),
+                 QStringLiteral("0.764554857984 m³"));
+        QVERIFY(page.isExact(units, QStringLiteral("1 cubic yard (yd³)"), QStringLiteral("Metric")));
+        QCOMPARE(page.cell(units, QStringLiteral("1 US bushel (bu)"), QStringLiteral("Equals")),
+                 QStringLiteral("2150.42 in³ = 1.244456 ft³"));
+        QCOMPARE(page.cell(units, QStringLiteral("1 short ton (US ton)"), QStringLiteral("Metric")),
+                 QStringLiteral("907.18474 kg"));
+        const QString grain = QStringLiteral("bushel weights");
+        QCOMPARE(page.cell(grain, QStringLiteral("Oats"), QStringLiteral("Weight (lb")), QStringLiteral("32"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Corn (maize), shelled"), QStringLiteral("Weight (lb")),
+                 QStringLiteral("56"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Wheat"), QStringLiteral("Weight (lb")), QStringLiteral("60"));
+        QCOMPARE(page.cell(grain, QStringLiteral("Barley"), QStringLiteral("Weight (lb")), QStringLiteral("48"));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
