@@ -23,11 +23,11 @@ DocumentPage loadPage(const char *file)
     return page;
 }
 
-// Morse code as the pages print it: "·" for a dot and "−" (minus sign) for a dash.
+// Morse code as the pages print it: "•" for a dot and "−" (minus sign) for a dash.
 QString morseCode(const char *dotsAndDashes)
 {
     QString code = QString::fromLatin1(dotsAndDashes);
-    code.replace(u'.', QChar(0x00B7));
+    code.replace(u'.', QChar(0x2022));
     code.replace(u'-', QChar(0x2212));
     return code;
 }
