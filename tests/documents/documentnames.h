@@ -27,7 +27,7 @@ inline const QList<DocumentName> &documentNames()
         {"DS.DOX", "DRILL SIZES (LETTERED)", true},
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
         {"DT.DOX", "DRY MATERIAL WEIGHT", true},
-        {"ESYM.DOX", "ELECTRICAL SYMBOLS", false},
+        {"ESYM.DOX", "ELECTRICAL SYMBOLS", true},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", false},
         {"FBM.DOX", "FAN & BLOWER MOTORS", false},
         {"LS.DOX", "LASER SAFETY CLASSES", false},

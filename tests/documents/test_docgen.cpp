@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << QStringLiteral("no header");
         QTest::newRow("unknown directive") << QStringLiteral("# colour: red\na\n") << QStringLiteral("unknown directive");
         QTest::newRow("align count") << QStringLiteral("# align: l\na,b\n") << QStringLiteral("align");
+        QTest::newRow("widths count") << QStringLiteral("# widths: 50%\na,b\n") << QStringLiteral("widths");
+        QTest::newRow("width not percent") << QStringLiteral("# widths: 50px 50%\na,b\n") << QStringLiteral("percentage");
     }
     void csv_malformed_isRefusedWithTheReason()
     {
@@ -119,8 +122,13 @@ private Q_SLOTS:
         QVERIFY(page.contains(QStringLiteral("<thead>\n<tr><th>Item</th><th>Value (in)</th></tr>\n</thead>")));
         QVERIFY(page.contains(QStringLiteral("<td align=\"left\">A &lt;b&gt;</td><td align=\"right\">0.2340</td>")));
         QVERIFY(page.contains(QStringLiteral("<td align=\"right\">1,000</td>")));
-        QVERIFY(page.contains(QStringLiteral("width=\"120\" height=\"60\" alt=\"A box\"/>")));
-        QVERIFY(page.contains(QStringLiteral("width=\"20\" height=\"10\" alt=\"small box\"/>")));
+        QVERIFY(page.contains(QStringLiteral("width=\"120\" height=\"60\" align=\"middle\" alt=\"A box\"/>")));
+        QVERIFY(page.contains(QStringLiteral("width=\"20\" height=\"10\" align=\"middle\" alt=\"small box\"/>")));
+        // The other cell of the row with a drawing starts with an invisible strut as tall.
+        QVERIFY(page.contains(QRegularExpression(QStringLiteral(
+            "<td align=\"right\"><img src=\"data:image/svg\\+xml;base64,[^\"]+\" width=\"1\" height=\"10\" "
+            "align=\"middle\" alt=\"\"/>3</td>"))));
+        QCOMPARE(page.count(QStringLiteral("width=\"1\" height=")), 1); // only in the row with a drawing
         // The drawing (first the one in the table) is sized at three times its shown width,
         // replacing its own size.
         const qsizetype at = page.indexOf(QStringLiteral("base64,")) + 7;

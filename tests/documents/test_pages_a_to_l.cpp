@@ -306,6 +306,33 @@ private Q_SLOTS:
         QCOMPARE(page.cell(grain, QStringLiteral("Wheat"), QStringLiteral("Weight (lb")), QStringLiteral("60"));
         QCOMPARE(page.cell(grain, QStringLiteral("Barley"), QStringLiteral("Weight (lb")), QStringLiteral("48"));
     }
+
+    void electricalSymbols()
+    {
+        const DocumentPage page = loadPage("ESYM.DOX");
+        // Every symbol row shows a drawing in both the ANSI and the IEC column.
+        int rows = 0;
+        for (const auto &table : page.tables()) {
+            if (table.header.value(1) == QStringLiteral("ANSI/IEEE 315"))
+                rows += int(table.rows.size());
+        }
+        QVERIFY(rows >= 35);
+        QCOMPARE(int(page.html().count(QStringLiteral("alt=\"ANSI symbol: "))), rows);
+        QCOMPARE(int(page.html().count(QStringLiteral("alt=\"IEC symbol: "))), rows);
+        QVERIFY(page.text().contains(QStringLiteral("de-energized")));
+        const QString codes = QStringLiteral("Device designations");
+        QCOMPARE(page.cell(codes, QStringLiteral("Control relay"), QStringLiteral("NFPA 79")), QStringLiteral("CR"));
+        QCOMPARE(page.cell(codes, QStringLiteral("Motor starter (contactor)"), QStringLiteral("NFPA 79")),
+                 QStringLiteral("M"));
+        QCOMPARE(page.cell(codes, QStringLiteral("Motor starter (contactor)"), QStringLiteral("IEC 60750")),
+                 QStringLiteral("K"));
+        QCOMPARE(page.cell(codes, QStringLiteral("Motor starter (contactor)"), QStringLiteral("IEC 81346-2:2019")),
+                 QStringLiteral("Q"));
+        QCOMPARE(page.cell(codes, QStringLiteral("Overload relay"), QStringLiteral("NFPA 79")), QStringLiteral("OL"));
+        QCOMPARE(page.cell(codes, QStringLiteral("Limit switch"), QStringLiteral("IEC 81346-2:2019")), QStringLiteral("B"));
+        QCOMPARE(page.cell(QStringLiteral("Loads"), QStringLiteral("Diode"), QStringLiteral("Notes")),
+                 QStringLiteral("The bar is the cathode (K); current flows from A to K."));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)

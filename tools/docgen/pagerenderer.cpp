@@ -42,8 +42,8 @@ bool pageFile(const QString &pageDir, const QString &name, QString *path, QStrin
     return true;
 }
 
-// "file.svg | alt text | width" -> <img>
-QString figureHtml(const QString &pageDir, const QString &arguments, QString *error)
+// "file.svg | alt text | width" -> <img>; *height gets the tallest drawing's shown height.
+QString figureHtml(const QString &pageDir, const QString &arguments, QString *error, int *height = nullptr)
 {
     const QStringList parts = arguments.split(u'|');
     if (parts.size() != 3) {
@@ -63,15 +63,18 @@ QString figureHtml(const QString &pageDir, const QString &arguments, QString *er
     SvgFigure figure;
     if (!figure.load(path, error))
         return {};
+    if (height)
+        *height = std::max(*height, figure.displayHeight(width));
     return figure.imgElement(alt, width);
 }
 
-QString cellHtml(const QString &text, const QString &pageDir, QString *error)
+QString cellHtml(const QString &text, const QString &pageDir, QString *error, int *figureHeight = nullptr)
 {
     QString html;
-    const bool ok = HtmlText::renderMarkup(
-        HtmlText::escape(text), &html, error,
-        [&pageDir](const QString &arguments, QString *why) { return figureHtml(pageDir, arguments, why); });
+    const bool ok = HtmlText::renderMarkup(HtmlText::escape(text), &html, error,
+                                           [&pageDir, figureHeight](const QString &arguments, QString *why) {
+                                               return figureHtml(pageDir, arguments, why, figureHeight);
+                                           });
     return ok ? html : QString();
 }
 
@@ -173,20 +176,32 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
     html += QStringLiteral(">\n<thead>\n<tr>");
-    for (const QString &cell : table.header) {
-        const QString content = cellHtml(cell, pageDir, error);
+    for (qsizetype c = 0; c < columns; ++c) {
+        const QString content = cellHtml(table.header.at(c), pageDir, error);
         if (!error->isEmpty())
             return {};
-        html += QStringLiteral("<th>") + content + QStringLiteral("</th>");
+        html += table.widths.isEmpty() ? QStringLiteral("<th>")
+                                       : QStringLiteral("<th width=\"") + table.widths.at(c) + QStringLiteral("\">");
+        html += content + QStringLiteral("</th>");
     }
     html += QStringLiteral("</tr>\n</thead>\n<tbody>\n");
     for (const QStringList &row : table.rows) {
-        html += QStringLiteral("<tr>");
+        QStringList contents;
+        QList<int> heights;
+        int rowHeight = 0;
         for (qsizetype c = 0; c < columns; ++c) {
-            const QString content = cellHtml(row.at(c), pageDir, error);
+            int height = 0;
+            contents << cellHtml(row.at(c), pageDir, error, &height);
             if (!error->isEmpty())
                 return {};
-            html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + content +
+            heights << height;
+            rowHeight = std::max(rowHeight, height);
+        }
+        html += QStringLiteral("<tr>");
+        for (qsizetype c = 0; c < columns; ++c) {
+            // In a row with drawings, every cell without one starts with a strut as tall.
+            const QString strut = (rowHeight > 0 && heights.at(c) == 0) ? SvgFigure::strutElement(rowHeight) : QString();
+            html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + strut + contents.at(c) +
                     QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");

@@ -69,9 +69,24 @@ bool SvgFigure::load(const QString &path, QString *error)
     return true;
 }
 
+int SvgFigure::displayHeight(int displayWidth) const
+{
+    return int(std::lround(displayWidth * m_viewHeight / m_viewWidth));
+}
+
+QString SvgFigure::strutElement(int height)
+{
+    const QByteArray svg = QByteArrayLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1\" height=\"") +
+                           QByteArray::number(height) + QByteArrayLiteral("\" viewBox=\"0 0 1 ") +
+                           QByteArray::number(height) + QByteArrayLiteral("\"/>");
+    return QStringLiteral("<img src=\"data:image/svg+xml;base64,%1\" width=\"1\" height=\"%2\" align=\"middle\" alt=\"\"/>")
+        .arg(QString::fromLatin1(svg.toBase64()))
+        .arg(height);
+}
+
 QString SvgFigure::imgElement(const QString &altText, int displayWidth) const
 {
-    const int displayHeight = int(std::lround(displayWidth * m_viewHeight / m_viewWidth));
+    const int displayHeight = this->displayHeight(displayWidth);
 
     // Give the root element an intrinsic size of three times the shown size.
     QString svg = m_text;
@@ -83,7 +98,8 @@ QString SvgFigure::imgElement(const QString &altText, int displayWidth) const
     tag.insert(4, QStringLiteral(" width=\"%1\" height=\"%2\"").arg(displayWidth * 3).arg(displayHeight * 3));
     svg.replace(match.capturedStart(0), match.capturedLength(0), tag);
 
-    return QStringLiteral("<img src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%3\" alt=\"%4\"/>")
+    return QStringLiteral(
+               "<img src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%3\" align=\"middle\" alt=\"%4\"/>")
         .arg(QString::fromLatin1(svg.toUtf8().toBase64()))
         .arg(displayWidth)
         .arg(displayHeight)
