@@ -28,7 +28,7 @@ inline const QList<DocumentName> &documentNames()
         {"DN.DOX", "DRILL SIZES (NUMBERED)", true},
         {"DT.DOX", "DRY MATERIAL WEIGHT", true},
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", true},
-        {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", false},
+        {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", true},
         {"FBM.DOX", "FAN & BLOWER MOTORS", false},
         {"LS.DOX", "LASER SAFETY CLASSES", false},
         {"LC.DOX", "LENGTH", false},

@@ -333,6 +333,29 @@ private Q_SLOTS:
         QCOMPARE(page.cell(QStringLiteral("Loads"), QStringLiteral("Diode"), QStringLiteral("Notes")),
                  QStringLiteral("The bar is the cathode (K); current flows from A to K."));
     }
+
+    void electromagneticSpectrum()
+    {
+        const DocumentPage page = loadPage("EMS.DOX");
+        const QString bands = QStringLiteral("Radio frequency bands");
+        QCOMPARE(page.cell(bands, QStringLiteral("4"), QStringLiteral("Frequency")), QStringLiteral("3 – 30 kHz"));
+        QCOMPARE(page.cell(bands, QStringLiteral("8"), QStringLiteral("Frequency")), QStringLiteral("30 – 300 MHz"));
+        QCOMPARE(page.cell(bands, QStringLiteral("11"), QStringLiteral("Frequency")), QStringLiteral("30 – 300 GHz"));
+        QVERIFY(page.cell(bands, QStringLiteral("8"), QStringLiteral("Typical uses")).contains(QStringLiteral("88 – 108 MHz")));
+        const QString optical = QStringLiteral("Optical radiation");
+        QCOMPARE(page.cell(optical, QStringLiteral("UV-B"), QStringLiteral("Wavelength")), QStringLiteral("280 – 315 nm"));
+        QCOMPARE(page.cell(optical, QStringLiteral("UV-C"), QStringLiteral("Wavelength")), QStringLiteral("100 – 280 nm"));
+        QCOMPARE(page.cell(optical, QStringLiteral("IR-A (near infrared)"), QStringLiteral("Wavelength")),
+                 QStringLiteral("780 nm – 1.4 µm"));
+        QCOMPARE(page.cell(optical, QStringLiteral("UV-A"), QStringLiteral("Photon energy")), QStringLiteral("3.94 – 3.10 eV"));
+        QCOMPARE(page.cell(QStringLiteral("Constants"), QStringLiteral("speed of light in vacuum"), QStringLiteral("Value")),
+                 QStringLiteral("299792458"));
+        QVERIFY(page.isExact(QStringLiteral("Constants"), QStringLiteral("Planck constant"), QStringLiteral("Value")));
+        QCOMPARE(page.cell(QStringLiteral("Constants"), QStringLiteral("h × c in practical units"), QStringLiteral("Value")),
+                 QStringLiteral("1239.842"));
+        QVERIFY(page.text().contains(QStringLiteral("E (eV) = 1239.84 / λ (nm)")));
+        QVERIFY(page.html().contains(QStringLiteral("alt=\"Logarithmic chart of the electromagnetic spectrum")));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
