@@ -29,7 +29,7 @@ inline const QList<DocumentName> &documentNames()
         {"DT.DOX", "DRY MATERIAL WEIGHT", true},
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", true},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", true},
-        {"FBM.DOX", "FAN & BLOWER MOTORS", false},
+        {"FBM.DOX", "FAN & BLOWER MOTORS", true},
         {"LS.DOX", "LASER SAFETY CLASSES", false},
         {"LC.DOX", "LENGTH", false},
         {"LN.DOX", "LENSES", false},

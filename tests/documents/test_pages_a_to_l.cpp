@@ -356,6 +356,57 @@ private Q_SLOTS:
         QVERIFY(page.text().contains(QStringLiteral("E (eV) = 1239.84 / λ (nm)")));
         QVERIFY(page.html().contains(QStringLiteral("alt=\"Logarithmic chart of the electromagnetic spectrum")));
     }
+
+    void fanAndBlowerMotors_necTables_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("hp");
+        QTest::addColumn<QString>("volts");
+        QTest::addColumn<QString>("amps");
+        // Including the two cells copies of the three-phase table often get wrong.
+        QTest::newRow("3ph 1/2 hp 230 V") << "430.250" << "1/2" << "230 V" << "2.2";
+        QTest::newRow("3ph 1½ hp 575 V") << "430.250" << "1½" << "575 V" << "2.4";
+        QTest::newRow("3ph 1 hp 460 V") << "430.250" << "1" << "460 V" << "2.1";
+        QTest::newRow("3ph 5 hp 208 V") << "430.250" << "5" << "208 V" << "16.7";
+        QTest::newRow("3ph 10 hp 460 V") << "430.250" << "10" << "460 V" << "14";
+        QTest::newRow("3ph 3 hp 115 V") << "430.250" << "3" << "115 V" << "—";
+        QTest::newRow("1ph 1/3 hp 115 V") << "430.248" << "1/3" << "115 V" << "7.2";
+        QTest::newRow("1ph 1/2 hp 230 V") << "430.248" << "1/2" << "230 V" << "4.9";
+        QTest::newRow("1ph 1 hp 115 V") << "430.248" << "1" << "115 V" << "16";
+        QTest::newRow("1ph 3/4 hp 208 V") << "430.248" << "3/4" << "208 V" << "7.6";
+        QTest::newRow("1ph 10 hp 230 V") << "430.248" << "10" << "230 V" << "50";
+    }
+    void fanAndBlowerMotors_necTables()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, hp);
+        QFETCH(QString, volts);
+        QFETCH(QString, amps);
+        const DocumentPage page = loadPage("FBM.DOX");
+        QCOMPARE(page.cell(table, hp, volts), amps);
+    }
+
+    void fanAndBlowerMotors_lawsAndSpeeds()
+    {
+        const DocumentPage page = loadPage("FBM.DOX");
+        const QString laws = QStringLiteral("Fan laws");
+        QCOMPARE(page.cell(laws, QStringLiteral("Airflow Q (CFM)"), QStringLiteral("Speed")),
+                 QStringLiteral("Q₂ = Q₁ × (n₂/n₁)"));
+        QCOMPARE(page.cell(laws, QStringLiteral("Pressure P (in. w.g.)"), QStringLiteral("Speed")),
+                 QStringLiteral("P₂ = P₁ × (n₂/n₁)²"));
+        QCOMPARE(page.cell(laws, QStringLiteral("Power (BHP)"), QStringLiteral("Speed")),
+                 QStringLiteral("BHP₂ = BHP₁ × (n₂/n₁)³"));
+        QCOMPARE(page.cell(laws, QStringLiteral("Power (BHP)"), QStringLiteral("Diameter")),
+                 QStringLiteral("BHP₂ = BHP₁ × (D₂/D₁)⁵"));
+        QCOMPARE(page.cell(QStringLiteral("Motor speeds"), QStringLiteral("4"), QStringLiteral("Synchronous at 60 Hz")),
+                 QStringLiteral("1800"));
+        QCOMPARE(page.cell(QStringLiteral("Motor speeds"), QStringLiteral("6"), QStringLiteral("Synchronous at 50 Hz")),
+                 QStringLiteral("1000"));
+        QVERIFY(page.text().contains(QStringLiteral("/ 6356")));
+        QVERIFY(page.text().contains(QStringLiteral("0.075 lb/ft³")));
+        QCOMPARE(page.cell(QStringLiteral("Run capacitor"), QStringLiteral("60 Hz"), QStringLiteral("Capacitance")),
+                 QStringLiteral("C (µF) = 2653 × I (A) / V (V)"));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
