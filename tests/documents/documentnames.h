@@ -30,7 +30,7 @@ inline const QList<DocumentName> &documentNames()
         {"ESYM.DOX", "ELECTRICAL SYMBOLS", true},
         {"EMS.DOX", "ELECTROMAGNETIC SPECTRUM", true},
         {"FBM.DOX", "FAN & BLOWER MOTORS", true},
-        {"LS.DOX", "LASER SAFETY CLASSES", false},
+        {"LS.DOX", "LASER SAFETY CLASSES", true},
         {"LC.DOX", "LENGTH", false},
         {"LN.DOX", "LENSES", false},
         {"MA.DOX", "MASS", false},

@@ -407,6 +407,31 @@ private Q_SLOTS:
         QCOMPARE(page.cell(QStringLiteral("Run capacitor"), QStringLiteral("60 Hz"), QStringLiteral("Capacitance")),
                  QStringLiteral("C (µF) = 2653 × I (A) / V (V)"));
     }
+
+    void laserSafetyClasses()
+    {
+        const DocumentPage page = loadPage("LS.DOX");
+        const QString classes = QStringLiteral("IEC 60825-1:2014");
+        const QString limit = QStringLiteral("Typical limit");
+        // All eight classes of the 2014 edition, in order.
+        QStringList names;
+        for (const auto &row : page.tables().value(0).rows)
+            names << row.first().text;
+        QCOMPARE(names, QStringList({QStringLiteral("1"), QStringLiteral("1C"), QStringLiteral("1M"), QStringLiteral("2"),
+                                     QStringLiteral("2M"), QStringLiteral("3R"), QStringLiteral("3B"), QStringLiteral("4")}));
+        QCOMPARE(page.cell(classes, QStringLiteral("2"), limit), QStringLiteral("1 mW (visible only)"));
+        QCOMPARE(page.cell(classes, QStringLiteral("3R"), limit), QStringLiteral("5 mW (visible; 5 × class 2)"));
+        QCOMPARE(page.cell(classes, QStringLiteral("3B"), limit), QStringLiteral("500 mW"));
+        QCOMPARE(page.cell(classes, QStringLiteral("4"), limit), QStringLiteral("above 500 mW"));
+        const QString old = QStringLiteral("Old class names");
+        QCOMPARE(page.cell(old, QStringLiteral("3R"), QStringLiteral("US class")), QStringLiteral("IIIa"));
+        QCOMPARE(page.cell(old, QStringLiteral("3B"), QStringLiteral("US class")), QStringLiteral("IIIb"));
+        QCOMPARE(page.cell(old, QStringLiteral("3R"), QStringLiteral("IEC 60825-1:1993")),
+                 QStringLiteral("3A (approximately)"));
+        QCOMPARE(page.cell(old, QStringLiteral("4"), QStringLiteral("US class")), QStringLiteral("IV"));
+        QVERIFY(page.text().contains(QStringLiteral("embedded Class 3B or Class 4 laser")));
+        QVERIFY(page.text().contains(QStringLiteral("Laser Notice 56")));
+    }
 };
 
 QTEST_MAIN(TestPagesAToL)
