@@ -155,8 +155,8 @@ private Q_SLOTS:
         QVERIFY(prefix.isValid());
         QProcess install;
         install.start(QStringLiteral(VORUVAR_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(VORUVAR_BUILD_DIR), QStringLiteral("--prefix"),
-                       prefix.path()});
+                      {QStringLiteral("--install"), QStringLiteral(VORUVAR_BUILD_DIR), QStringLiteral("--component"),
+                       QStringLiteral("documents"), QStringLiteral("--prefix"), prefix.path()});
         QVERIFY(install.waitForFinished(120000));
         QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
 
