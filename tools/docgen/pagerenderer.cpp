@@ -163,19 +163,25 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
         }
     }
 
-    QString html;
+    // The caption is the first header row, spanning the table: it stays with the table on
+    // paper and repeats with the column headings on every page the table runs onto.
+    QString caption;
     if (!table.caption.isEmpty()) {
-        const QString caption = cellHtml(table.caption, pageDir, error);
+        caption = cellHtml(table.caption, pageDir, error);
         if (!error->isEmpty())
             return {};
-        html += QStringLiteral("<p class=\"caption\">") + caption + QStringLiteral("</p>\n");
     }
+    QString html;
     html += QStringLiteral("<table class=\"data") +
             (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
             QStringLiteral("\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
-    html += QStringLiteral(">\n<thead>\n<tr>");
+    html += QStringLiteral(">\n<thead>\n");
+    if (!caption.isEmpty())
+        html += QStringLiteral("<tr><th class=\"caption\" colspan=\"%1\" align=\"left\">").arg(columns) + caption +
+                QStringLiteral("</th></tr>\n");
+    html += QStringLiteral("<tr>");
     for (qsizetype c = 0; c < columns; ++c) {
         const QString content = cellHtml(table.header.at(c), pageDir, error);
         if (!error->isEmpty())
