@@ -27,12 +27,12 @@ bool DocumentPage::load(const QString &path, QString *error)
     }
 
     QXmlStreamReader xml(m_html);
-    QStringList open;        // element names from the root down
+    QStringList open; // element names from the root down
     QString heading;
     bool inHeading = false;
     bool inTitle = false;
     bool inCaption = false;
-    QString caption;         // text of the table's caption row
+    QString caption; // text of the table's caption row
     Table table;
     QList<Cell> row;
     Cell cell;

@@ -46,17 +46,17 @@ void addDocumentRows()
 }
 
 // Loads the document of the current row, or skips a page that is not written yet.
-#define LOAD_PAGE(page)                                                                                            \
-    QFETCH(QString, file);                                                                                         \
-    QFETCH(QString, title);                                                                                        \
-    QFETCH(bool, written);                                                                                         \
-    const QString path = QDir(binDir()).filePath(file);                                                            \
-    if (!written && !QFile::exists(path))                                                                          \
-        QSKIP(qPrintable(QStringLiteral("%1 (%2) is not among the pages yet").arg(file, title)));                  \
-    DocumentPage page;                                                                                             \
-    {                                                                                                              \
-        QString loadError;                                                                                         \
-        QVERIFY2(page.load(path, &loadError), qPrintable(loadError));                                              \
+#define LOAD_PAGE(page)                                                                                                \
+    QFETCH(QString, file);                                                                                             \
+    QFETCH(QString, title);                                                                                            \
+    QFETCH(bool, written);                                                                                             \
+    const QString path = QDir(binDir()).filePath(file);                                                                \
+    if (!written && !QFile::exists(path))                                                                              \
+        QSKIP(qPrintable(QStringLiteral("%1 (%2) is not among the pages yet").arg(file, title)));                      \
+    DocumentPage page;                                                                                                 \
+    {                                                                                                                  \
+        QString loadError;                                                                                             \
+        QVERIFY2(page.load(path, &loadError), qPrintable(loadError));                                                  \
     }
 
 } // namespace

@@ -43,8 +43,8 @@ struct PrintedLayout
     qreal pageHeight = 0;
     struct Row
     {
-        int firstPage = 0; // page of the row's top
-        int lastPage = 0;  // page of the row's bottom
+        int firstPage = 0;   // page of the row's top
+        int lastPage = 0;    // page of the row's bottom
         bool oneLine = true; // every cell holds a single line
     };
     // Per table, its body rows.
@@ -113,9 +113,8 @@ int pdfPageCount(const QString &pdf)
 QString pdfPageText(const QString &pdf, int page)
 {
     const QString number = QString::number(page);
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-f"), number, QStringLiteral("-l"), number, QStringLiteral("-layout"), pdf,
-                QStringLiteral("-")});
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                                             QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 // The darkest half-inch square of a page rendered at low resolution, as the share of its
@@ -125,9 +124,9 @@ double darkestPatch(const QString &pdf, int page, const QString &workDir)
 {
     const QString stem = QDir(workDir).filePath(QStringLiteral("page"));
     const QString number = QString::number(page);
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("24"), QStringLiteral("-gray"),
-                                     QStringLiteral("-singlefile"), QStringLiteral("-f"), number,
-                                     QStringLiteral("-l"), number, pdf, stem});
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("24"), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
+         QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf, stem});
     const QImage image(stem + QStringLiteral(".pgm"));
     if (image.isNull())
         return 1.0;
@@ -178,8 +177,9 @@ private Q_SLOTS:
         const QString sizeName = pageSize == QPageSize::Letter ? QStringLiteral("letter") : QStringLiteral("a4");
         // Keep the PDFs where asked, for looking at them (previews for the documentation).
         const QString keepDir = qEnvironmentVariable("VORUVAR_KEEP_PRINTS");
-        const QString pdf = QDir(keepDir.isEmpty() ? work.path() : keepDir)
-                                .filePath(QFileInfo(file).completeBaseName() + u'-' + sizeName + QStringLiteral(".pdf"));
+        const QString pdf =
+            QDir(keepDir.isEmpty() ? work.path() : keepDir)
+                .filePath(QFileInfo(file).completeBaseName() + u'-' + sizeName + QStringLiteral(".pdf"));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -225,9 +225,9 @@ private Q_SLOTS:
 
         for (int p = 1; p <= pages; ++p) {
             const double share = darkestPatch(pdf, p, work.path());
-            QVERIFY2(share < 0.5, qPrintable(QStringLiteral("page %1 has a dark area (%2 % dark)")
-                                                 .arg(p)
-                                                 .arg(share * 100, 0, 'f', 0)));
+            QVERIFY2(
+                share < 0.5,
+                qPrintable(QStringLiteral("page %1 has a dark area (%2 % dark)").arg(p).arg(share * 100, 0, 'f', 0)));
         }
     }
 };

@@ -170,11 +170,13 @@ bool CsvTable::parse(const QString &input, CsvTable *table, QString *error)
         }
     }
     if (!table->widths.isEmpty() && table->widths.size() != columns) {
-        *error = QStringLiteral("'# widths' names %1 columns, the header has %2").arg(table->widths.size()).arg(columns);
+        *error =
+            QStringLiteral("'# widths' names %1 columns, the header has %2").arg(table->widths.size()).arg(columns);
         return false;
     }
     if (!table->alignments.isEmpty() && table->alignments.size() != columns) {
-        *error = QStringLiteral("'# align' names %1 columns, the header has %2").arg(table->alignments.size()).arg(columns);
+        *error =
+            QStringLiteral("'# align' names %1 columns, the header has %2").arg(table->alignments.size()).arg(columns);
         return false;
     }
     table->rows = records;

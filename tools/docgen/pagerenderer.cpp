@@ -126,7 +126,8 @@ bool checkBody(const QString &body, QString *error)
         }
     }
     if (xml.hasError()) {
-        *error = QStringLiteral("page body is not well-formed (line %1): %2").arg(xml.lineNumber()).arg(xml.errorString());
+        *error =
+            QStringLiteral("page body is not well-formed (line %1): %2").arg(xml.lineNumber()).arg(xml.errorString());
         return false;
     }
     if (!sources) {
@@ -140,8 +141,7 @@ bool checkBody(const QString &body, QString *error)
 
 PageRenderer::PageRenderer(QString templateText, QString styleText)
     : m_template(std::move(templateText)), m_style(std::move(styleText))
-{
-}
+{}
 
 QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, QString *error)
 {
@@ -172,8 +172,7 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
             return {};
     }
     QString html;
-    html += QStringLiteral("<table class=\"data") +
-            (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
+    html += QStringLiteral("<table class=\"data") + (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
             QStringLiteral("\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
@@ -206,7 +205,8 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
         html += QStringLiteral("<tr>");
         for (qsizetype c = 0; c < columns; ++c) {
             // In a row with drawings, every cell without one starts with a strut as tall.
-            const QString strut = (rowHeight > 0 && heights.at(c) == 0) ? SvgFigure::strutElement(rowHeight) : QString();
+            const QString strut =
+                (rowHeight > 0 && heights.at(c) == 0) ? SvgFigure::strutElement(rowHeight) : QString();
             html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + strut + contents.at(c) +
                     QStringLiteral("</td>");
         }
@@ -231,10 +231,9 @@ QString PageRenderer::render(const QString &pageDir, QString *error) const
     QRegularExpressionMatchIterator it = placeholder.globalMatch(source);
     const auto appendText = [&](qsizetype from, qsizetype to) {
         QString html;
-        if (!HtmlText::renderMarkup(source.mid(from, to - from), &html, error,
-                                    [&pageDir](const QString &arguments, QString *why) {
-                                        return figureHtml(pageDir, arguments, why);
-                                    }))
+        if (!HtmlText::renderMarkup(
+                source.mid(from, to - from), &html, error,
+                [&pageDir](const QString &arguments, QString *why) { return figureHtml(pageDir, arguments, why); }))
             return false;
         body += html;
         return true;
