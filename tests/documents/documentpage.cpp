@@ -27,12 +27,12 @@ bool DocumentPage::load(const QString &path, QString *error)
     }
 
     QXmlStreamReader xml(m_html);
-    QStringList open;        // element names from the root down
+    QStringList open; // element names from the root down
     QString heading;
     bool inHeading = false;
     bool inTitle = false;
     bool inCaption = false;
-    QString caption;         // the latest caption paragraph, for the table that follows it
+    QString caption; // text of the table's caption row
     Table table;
     QList<Cell> row;
     Cell cell;
@@ -58,17 +58,15 @@ bool DocumentPage::load(const QString &path, QString *error)
                 inTitle = true;
             } else if (name == u"h1" && m_heading.isEmpty()) {
                 inHeading = true;
-            } else if (name == u"p" && className == u"caption") {
+            } else if (name == u"th" && className == u"caption") {
                 inCaption = true;
                 caption.clear();
             } else if (name == u"table") {
                 table = Table();
-                table.caption = caption;
-                caption.clear();
             } else if (name == u"tr") {
                 row.clear();
                 inHeaderRow = open.contains(QStringLiteral("thead"));
-            } else if (name == u"td" || name == u"th") {
+            } else if ((name == u"td" || name == u"th") && !inCaption) {
                 cell = Cell();
                 inCell = true;
             } else if (name == u"sup" && inCell) {
@@ -87,9 +85,9 @@ bool DocumentPage::load(const QString &path, QString *error)
             } else if (name == u"h1" && inHeading) {
                 inHeading = false;
                 m_heading = heading.simplified();
-            } else if (name == u"p" && inCaption) {
+            } else if (name == u"th" && inCaption) {
                 inCaption = false;
-                caption = caption.simplified();
+                table.caption = caption.simplified();
             } else if (name == u"td" || name == u"th") {
                 inCell = false;
                 cell.text = cell.text.simplified();

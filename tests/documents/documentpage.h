@@ -34,9 +34,9 @@ public:
     const QString &heading() const { return m_heading; } // first <h1>
     const QString &text() const { return m_text; }       // all visible body text
     const QList<Table> &tables() const { return m_tables; }
-    QStringList classes() const { return m_classes; }    // every class attribute value used
+    QStringList classes() const { return m_classes; }       // every class attribute value used
     QStringList references() const { return m_references; } // every src and href value
-    QStringList elements() const { return m_elements; }  // every element name used
+    QStringList elements() const { return m_elements; }     // every element name used
 
     // The text of the cell in the row whose first cell is rowKey and the column whose header
     // starts with column, in the table whose caption contains caption (empty: any table).

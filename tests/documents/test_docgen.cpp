@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,8 +25,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-const QString templateText = QStringLiteral("<!DOCTYPE html><html><head><title>{{title}}</title><style>{{style}}</style>"
-                                            "</head><body>{{body}}</body></html>");
+const QString templateText =
+    QStringLiteral("<!DOCTYPE html><html><head><title>{{title}}</title><style>{{style}}</style>"
+                   "</head><body>{{body}}</body></html>");
 const QByteArray sources = "<p class=\"sources\">Sources: X (2020)</p>";
 
 } // namespace
@@ -40,8 +42,8 @@ private Q_SLOTS:
         CsvTable table;
         QString error;
         QVERIFY2(CsvTable::parse(QChar(0xFEFF) + QStringLiteral("# caption: Drills, lettered\r\n# align: l r\r\n"
-                                                "Name,\"Size, in\"\r\n\"A \"\"big\"\"\",0.2340\r\n\r\n"
-                                                "\"two\nlines\",1\r\n"),
+                                                                "Name,\"Size, in\"\r\n\"A \"\"big\"\"\",0.2340\r\n\r\n"
+                                                                "\"two\nlines\",1\r\n"),
                                  &table, &error),
                  qPrintable(error));
         QCOMPARE(table.caption, QStringLiteral("Drills, lettered"));
@@ -62,8 +64,12 @@ private Q_SLOTS:
         QTest::newRow("text after quote") << QStringLiteral("a\n\"x\"y\n") << QStringLiteral("after a closing quote");
         QTest::newRow("stray quote") << QStringLiteral("a\nx\"y\n") << QStringLiteral("quote inside");
         QTest::newRow("empty") << QString() << QStringLiteral("no header");
-        QTest::newRow("unknown directive") << QStringLiteral("# colour: red\na\n") << QStringLiteral("unknown directive");
+        QTest::newRow("unknown directive")
+            << QStringLiteral("# colour: red\na\n") << QStringLiteral("unknown directive");
         QTest::newRow("align count") << QStringLiteral("# align: l\na,b\n") << QStringLiteral("align");
+        QTest::newRow("widths count") << QStringLiteral("# widths: 50%\na,b\n") << QStringLiteral("widths");
+        QTest::newRow("width not percent")
+            << QStringLiteral("# widths: 50px 50%\na,b\n") << QStringLiteral("percentage");
     }
     void csv_malformed_isRefusedWithTheReason()
     {
@@ -79,8 +85,8 @@ private Q_SLOTS:
     {
         QString out;
         QString error;
-        QVERIFY(HtmlText::renderMarkup(HtmlText::escape(QStringLiteral("25.4 {exact} m{^2} H{_2}O {b x}{br}{lbrace}<&")),
-                                       &out, &error));
+        QVERIFY(HtmlText::renderMarkup(
+            HtmlText::escape(QStringLiteral("25.4 {exact} m{^2} H{_2}O {b x}{br}{lbrace}<&")), &out, &error));
         QCOMPARE(out, QStringLiteral("25.4 <sup>exact</sup> m<sup>2</sup> H<sub>2</sub>O <b>x</b><br/>{&lt;&amp;"));
         for (const QString &bad : {QStringLiteral("{exakt}"), QStringLiteral("a } b"), QStringLiteral("{open"),
                                    QStringLiteral("{figure x.svg | a | 10}")}) {
@@ -103,24 +109,33 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("page.html")),
-                  "<h1>FAN &amp; BLOWER</h1>\n<p>m{^3}</p>\n{{table t.csv}}\n{{figure f.svg | A box | 120}}\n" + sources);
-        writeFile(dir.filePath(QStringLiteral("t.csv")),
-                  "# caption: Sizes\nItem,Value (in)\nA <b>,0.2340\nB,\"1,000\"\n{figure f.svg | small box | 20} C,3\n");
+                  "<h1>FAN &amp; BLOWER</h1>\n<p>m{^3}</p>\n{{table t.csv}}\n{{figure f.svg | A box | 120}}\n" +
+                      sources);
+        writeFile(
+            dir.filePath(QStringLiteral("t.csv")),
+            "# caption: Sizes\nItem,Value (in)\nA <b>,0.2340\nB,\"1,000\"\n{figure f.svg | small box | 20} C,3\n");
         writeFile(dir.filePath(QStringLiteral("f.svg")),
                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" viewBox=\"0 0 200 100\"><rect width=\"1\" "
                   "height=\"1\"/></svg>");
         QString error;
-        const QString page = PageRenderer(templateText, QStringLiteral("p { color: #000000; }")).render(dir.path(), &error);
+        const QString page =
+            PageRenderer(templateText, QStringLiteral("p { color: #000000; }")).render(dir.path(), &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(page.contains(QStringLiteral("<title>FAN &amp; BLOWER</title>")));
         QVERIFY(page.contains(QStringLiteral("<style>p { color: #000000; }</style>")));
         QVERIFY(page.contains(QStringLiteral("<p>m<sup>3</sup></p>")));
-        QVERIFY(page.contains(QStringLiteral("<p class=\"caption\">Sizes</p>")));
-        QVERIFY(page.contains(QStringLiteral("<thead>\n<tr><th>Item</th><th>Value (in)</th></tr>\n</thead>")));
+        QVERIFY(page.contains(
+            QStringLiteral("<thead>\n<tr><th class=\"caption\" colspan=\"2\" align=\"left\">Sizes</th></tr>\n"
+                           "<tr><th>Item</th><th>Value (in)</th></tr>\n</thead>")));
         QVERIFY(page.contains(QStringLiteral("<td align=\"left\">A &lt;b&gt;</td><td align=\"right\">0.2340</td>")));
         QVERIFY(page.contains(QStringLiteral("<td align=\"right\">1,000</td>")));
-        QVERIFY(page.contains(QStringLiteral("width=\"120\" height=\"60\" alt=\"A box\"/>")));
-        QVERIFY(page.contains(QStringLiteral("width=\"20\" height=\"10\" alt=\"small box\"/>")));
+        QVERIFY(page.contains(QStringLiteral("width=\"120\" height=\"60\" align=\"middle\" alt=\"A box\"/>")));
+        QVERIFY(page.contains(QStringLiteral("width=\"20\" height=\"10\" align=\"middle\" alt=\"small box\"/>")));
+        // The other cell of the row with a drawing starts with an invisible strut as tall.
+        QVERIFY(page.contains(QRegularExpression(QStringLiteral(
+            "<td align=\"right\"><img src=\"data:image/svg\\+xml;base64,[^\"]+\" width=\"1\" height=\"10\" "
+            "align=\"middle\" alt=\"\"/>3</td>"))));
+        QCOMPARE(page.count(QStringLiteral("width=\"1\" height=")), 1); // only in the row with a drawing
         // The drawing (first the one in the table) is sized at three times its shown width,
         // replacing its own size.
         const qsizetype at = page.indexOf(QStringLiteral("base64,")) + 7;
@@ -142,13 +157,14 @@ private Q_SLOTS:
         QTest::newRow("handler") << "<h1 onclick=\"x\">T</h1>" + sources << QStringLiteral("handler");
         QTest::newRow("missing table") << "<h1>T</h1>{{table none.csv}}" + sources << QStringLiteral("cannot open");
         QTest::newRow("table outside") << "<h1>T</h1>{{table ../x.csv}}" + sources << QStringLiteral("not a file name");
-        QTest::newRow("unknown placeholder") << "<h1>T</h1>{{chart x}}" + sources << QStringLiteral("unknown placeholder");
+        QTest::newRow("unknown placeholder")
+            << "<h1>T</h1>{{chart x}}" + sources << QStringLiteral("unknown placeholder");
         QTest::newRow("bad markup") << "<h1>T</h1><p>{exakt}</p>" + sources << QStringLiteral("unknown markup");
         QTest::newRow("figure no alt") << "<h1>T</h1>{{figure ok.svg | | 100}}" + sources << QStringLiteral("alt text");
-        QTest::newRow("figure no viewBox") << "<h1>T</h1>{{figure nobox.svg | x | 100}}" + sources
-                                           << QStringLiteral("viewBox");
-        QTest::newRow("figure links out") << "<h1>T</h1>{{figure link.svg | x | 100}}" + sources
-                                          << QStringLiteral("outside");
+        QTest::newRow("figure no viewBox")
+            << "<h1>T</h1>{{figure nobox.svg | x | 100}}" + sources << QStringLiteral("viewBox");
+        QTest::newRow("figure links out")
+            << "<h1>T</h1>{{figure link.svg | x | 100}}" + sources << QStringLiteral("outside");
         QTest::newRow("bad csv") << "<h1>T</h1>{{table bad.csv}}" + sources << QStringLiteral("2 fields");
     }
     void page_faults_stopTheBuild()

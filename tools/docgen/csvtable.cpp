@@ -18,6 +18,15 @@ bool applyDirective(const QString &line, CsvTable *table, QString *error)
         table->caption = value;
     } else if (key == u"width") {
         table->width = value;
+    } else if (key == u"widths") {
+        static const QRegularExpression percent(QStringLiteral("^[0-9]{1,2}%$"));
+        for (const QString &word : value.split(u' ', Qt::SkipEmptyParts)) {
+            if (!percent.match(word).hasMatch()) {
+                *error = QStringLiteral("column width '%1' is not a percentage such as 25%").arg(word);
+                return false;
+            }
+            table->widths << word;
+        }
     } else if (key == u"class") {
         static const QRegularExpression word(QStringLiteral("^[a-z][a-z0-9-]*$"));
         if (!word.match(value).hasMatch()) {
@@ -40,7 +49,7 @@ bool applyDirective(const QString &line, CsvTable *table, QString *error)
             }
         }
     } else {
-        *error = QStringLiteral("unknown directive '# %1' (known: caption, align, width, class)").arg(key);
+        *error = QStringLiteral("unknown directive '# %1' (known: caption, align, width, widths, class)").arg(key);
         return false;
     }
     return true;
@@ -160,8 +169,14 @@ bool CsvTable::parse(const QString &input, CsvTable *table, QString *error)
             return false;
         }
     }
+    if (!table->widths.isEmpty() && table->widths.size() != columns) {
+        *error =
+            QStringLiteral("'# widths' names %1 columns, the header has %2").arg(table->widths.size()).arg(columns);
+        return false;
+    }
     if (!table->alignments.isEmpty() && table->alignments.size() != columns) {
-        *error = QStringLiteral("'# align' names %1 columns, the header has %2").arg(table->alignments.size()).arg(columns);
+        *error =
+            QStringLiteral("'# align' names %1 columns, the header has %2").arg(table->alignments.size()).arg(columns);
         return false;
     }
     table->rows = records;

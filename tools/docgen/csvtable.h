@@ -14,9 +14,10 @@ namespace Voruvar::DocGen {
 struct CsvTable
 {
     QString caption;
-    QString width;            // e.g. "100%"; empty lets the table size to its content
-    QString styleClass;       // extra class of the table, e.g. "compact"
-    QStringList alignments;   // "left", "right" or "center" per column; empty means automatic
+    QString width;          // e.g. "100%"; empty lets the table size to its content
+    QString styleClass;     // extra class of the table, e.g. "compact"
+    QStringList alignments; // "left", "right" or "center" per column; empty means automatic
+    QStringList widths;     // share of the table width per column, e.g. "30%"; empty: automatic
     QStringList header;
     QList<QStringList> rows;
 

@@ -70,8 +70,9 @@ bool HtmlText::renderMarkup(const QString &html, QString *out, QString *error, c
 bool HtmlText::looksNumeric(const QString &cellText)
 {
     // Digits with the signs, separators, exponents and range marks numbers carry in tables.
-    static const QRegularExpression numeric(QStringLiteral(
-        "^[\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%½¼¾]*[0-9½¼¾][\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%½¼¾eE]*$"));
+    static const QRegularExpression numeric(
+        QStringLiteral("^[\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%½¼¾]*[0-9½¼¾][\\s\u00a0≈~<>≤≥±+\\-−–—0-9.,/"
+                       "×·⁰¹²³⁴⁵⁶⁷⁸⁹⁻()%½¼¾eE]*$"));
     static const QRegularExpression markup(QStringLiteral("\\{[^}]*\\}"));
     QString plain = cellText;
     plain.remove(markup);

@@ -23,8 +23,7 @@ public:
     // Anything else in braces is an error, so a typo never reaches a page silently.
     // figureHtml gets the text after "figure" and returns the element, or sets *error.
     using FigureFunction = std::function<QString(const QString &arguments, QString *error)>;
-    static bool renderMarkup(const QString &html, QString *out, QString *error,
-                             const FigureFunction &figureHtml = {});
+    static bool renderMarkup(const QString &html, QString *out, QString *error, const FigureFunction &figureHtml = {});
 
     // True if the cell reads as a number or numeric range, for automatic right alignment.
     static bool looksNumeric(const QString &cellText);

@@ -42,8 +42,8 @@ bool pageFile(const QString &pageDir, const QString &name, QString *path, QStrin
     return true;
 }
 
-// "file.svg | alt text | width" -> <img>
-QString figureHtml(const QString &pageDir, const QString &arguments, QString *error)
+// "file.svg | alt text | width" -> <img>; *height gets the tallest drawing's shown height.
+QString figureHtml(const QString &pageDir, const QString &arguments, QString *error, int *height = nullptr)
 {
     const QStringList parts = arguments.split(u'|');
     if (parts.size() != 3) {
@@ -63,15 +63,18 @@ QString figureHtml(const QString &pageDir, const QString &arguments, QString *er
     SvgFigure figure;
     if (!figure.load(path, error))
         return {};
+    if (height)
+        *height = std::max(*height, figure.displayHeight(width));
     return figure.imgElement(alt, width);
 }
 
-QString cellHtml(const QString &text, const QString &pageDir, QString *error)
+QString cellHtml(const QString &text, const QString &pageDir, QString *error, int *figureHeight = nullptr)
 {
     QString html;
-    const bool ok = HtmlText::renderMarkup(
-        HtmlText::escape(text), &html, error,
-        [&pageDir](const QString &arguments, QString *why) { return figureHtml(pageDir, arguments, why); });
+    const bool ok = HtmlText::renderMarkup(HtmlText::escape(text), &html, error,
+                                           [&pageDir, figureHeight](const QString &arguments, QString *why) {
+                                               return figureHtml(pageDir, arguments, why, figureHeight);
+                                           });
     return ok ? html : QString();
 }
 
@@ -123,7 +126,8 @@ bool checkBody(const QString &body, QString *error)
         }
     }
     if (xml.hasError()) {
-        *error = QStringLiteral("page body is not well-formed (line %1): %2").arg(xml.lineNumber()).arg(xml.errorString());
+        *error =
+            QStringLiteral("page body is not well-formed (line %1): %2").arg(xml.lineNumber()).arg(xml.errorString());
         return false;
     }
     if (!sources) {
@@ -137,8 +141,7 @@ bool checkBody(const QString &body, QString *error)
 
 PageRenderer::PageRenderer(QString templateText, QString styleText)
     : m_template(std::move(templateText)), m_style(std::move(styleText))
-{
-}
+{}
 
 QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, QString *error)
 {
@@ -160,33 +163,51 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
         }
     }
 
-    QString html;
+    // The caption is the first header row, spanning the table: it stays with the table on
+    // paper and repeats with the column headings on every page the table runs onto.
+    QString caption;
     if (!table.caption.isEmpty()) {
-        const QString caption = cellHtml(table.caption, pageDir, error);
+        caption = cellHtml(table.caption, pageDir, error);
         if (!error->isEmpty())
             return {};
-        html += QStringLiteral("<p class=\"caption\">") + caption + QStringLiteral("</p>\n");
     }
-    html += QStringLiteral("<table class=\"data") +
-            (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
+    QString html;
+    html += QStringLiteral("<table class=\"data") + (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
             QStringLiteral("\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
-    html += QStringLiteral(">\n<thead>\n<tr>");
-    for (const QString &cell : table.header) {
-        const QString content = cellHtml(cell, pageDir, error);
+    html += QStringLiteral(">\n<thead>\n");
+    if (!caption.isEmpty())
+        html += QStringLiteral("<tr><th class=\"caption\" colspan=\"%1\" align=\"left\">").arg(columns) + caption +
+                QStringLiteral("</th></tr>\n");
+    html += QStringLiteral("<tr>");
+    for (qsizetype c = 0; c < columns; ++c) {
+        const QString content = cellHtml(table.header.at(c), pageDir, error);
         if (!error->isEmpty())
             return {};
-        html += QStringLiteral("<th>") + content + QStringLiteral("</th>");
+        html += table.widths.isEmpty() ? QStringLiteral("<th>")
+                                       : QStringLiteral("<th width=\"") + table.widths.at(c) + QStringLiteral("\">");
+        html += content + QStringLiteral("</th>");
     }
     html += QStringLiteral("</tr>\n</thead>\n<tbody>\n");
     for (const QStringList &row : table.rows) {
-        html += QStringLiteral("<tr>");
+        QStringList contents;
+        QList<int> heights;
+        int rowHeight = 0;
         for (qsizetype c = 0; c < columns; ++c) {
-            const QString content = cellHtml(row.at(c), pageDir, error);
+            int height = 0;
+            contents << cellHtml(row.at(c), pageDir, error, &height);
             if (!error->isEmpty())
                 return {};
-            html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + content +
+            heights << height;
+            rowHeight = std::max(rowHeight, height);
+        }
+        html += QStringLiteral("<tr>");
+        for (qsizetype c = 0; c < columns; ++c) {
+            // In a row with drawings, every cell without one starts with a strut as tall.
+            const QString strut =
+                (rowHeight > 0 && heights.at(c) == 0) ? SvgFigure::strutElement(rowHeight) : QString();
+            html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + strut + contents.at(c) +
                     QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
@@ -210,10 +231,9 @@ QString PageRenderer::render(const QString &pageDir, QString *error) const
     QRegularExpressionMatchIterator it = placeholder.globalMatch(source);
     const auto appendText = [&](qsizetype from, qsizetype to) {
         QString html;
-        if (!HtmlText::renderMarkup(source.mid(from, to - from), &html, error,
-                                    [&pageDir](const QString &arguments, QString *why) {
-                                        return figureHtml(pageDir, arguments, why);
-                                    }))
+        if (!HtmlText::renderMarkup(
+                source.mid(from, to - from), &html, error,
+                [&pageDir](const QString &arguments, QString *why) { return figureHtml(pageDir, arguments, why); }))
             return false;
         body += html;
         return true;

@@ -33,9 +33,10 @@ bool SvgFigure::load(const QString &path, QString *error)
                 *error = QStringLiteral("'%1': the root element is not <svg>").arg(path);
                 return false;
             }
-            const QStringList box =
-                xml.attributes().value(QLatin1String("viewBox")).toString().split(QRegularExpression(QStringLiteral("[\\s,]+")),
-                                                                   Qt::SkipEmptyParts);
+            const QStringList box = xml.attributes()
+                                        .value(QLatin1String("viewBox"))
+                                        .toString()
+                                        .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
             if (box.size() != 4) {
                 *error = QStringLiteral("'%1': the <svg> element needs a viewBox").arg(path);
                 return false;
@@ -53,7 +54,8 @@ bool SvgFigure::load(const QString &path, QString *error)
         }
         for (const QXmlStreamAttribute &attribute : xml.attributes()) {
             if (attribute.name() == u"href" && !attribute.value().startsWith(u'#')) {
-                *error = QStringLiteral("'%1': link to '%2' outside the drawing").arg(path, attribute.value().toString());
+                *error =
+                    QStringLiteral("'%1': link to '%2' outside the drawing").arg(path, attribute.value().toString());
                 return false;
             }
         }
@@ -69,9 +71,25 @@ bool SvgFigure::load(const QString &path, QString *error)
     return true;
 }
 
+int SvgFigure::displayHeight(int displayWidth) const
+{
+    return int(std::lround(displayWidth * m_viewHeight / m_viewWidth));
+}
+
+QString SvgFigure::strutElement(int height)
+{
+    const QByteArray svg = QByteArrayLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1\" height=\"") +
+                           QByteArray::number(height) + QByteArrayLiteral("\" viewBox=\"0 0 1 ") +
+                           QByteArray::number(height) + QByteArrayLiteral("\"/>");
+    return QStringLiteral(
+               "<img src=\"data:image/svg+xml;base64,%1\" width=\"1\" height=\"%2\" align=\"middle\" alt=\"\"/>")
+        .arg(QString::fromLatin1(svg.toBase64()))
+        .arg(height);
+}
+
 QString SvgFigure::imgElement(const QString &altText, int displayWidth) const
 {
-    const int displayHeight = int(std::lround(displayWidth * m_viewHeight / m_viewWidth));
+    const int displayHeight = this->displayHeight(displayWidth);
 
     // Give the root element an intrinsic size of three times the shown size.
     QString svg = m_text;
@@ -83,7 +101,8 @@ QString SvgFigure::imgElement(const QString &altText, int displayWidth) const
     tag.insert(4, QStringLiteral(" width=\"%1\" height=\"%2\"").arg(displayWidth * 3).arg(displayHeight * 3));
     svg.replace(match.capturedStart(0), match.capturedLength(0), tag);
 
-    return QStringLiteral("<img src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%3\" alt=\"%4\"/>")
+    return QStringLiteral(
+               "<img src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%3\" align=\"middle\" alt=\"%4\"/>")
         .arg(QString::fromLatin1(svg.toUtf8().toBase64()))
         .arg(displayWidth)
         .arg(displayHeight)

@@ -18,6 +18,14 @@ public:
     // The <img> element shown displayWidth pixels wide (height from the viewBox). The drawing
     // itself is sized at three times that, so a printed page rasterises it sharply.
     QString imgElement(const QString &altText, int displayWidth) const;
+    // The shown height for a shown width, from the viewBox.
+    int displayHeight(int displayWidth) const;
+
+    // An invisible, one pixel wide picture of the given height. Placed at the start of the
+    // other cells of a table row that holds drawings, it makes each cell's first line as tall
+    // as the drawings, so Qt's engine moves the whole row to the next page rather than
+    // leaving its text behind on this one.
+    static QString strutElement(int height);
 
 private:
     QString m_text;
