@@ -366,21 +366,21 @@ QByteArray JetFixtureWriter::bytes() const
 
     QList<QByteArray> userPageBytes;
     for (int t = 0; t < tables.size(); ++t) {
-        const JetTableSpec &spec = tables[t];
+        const JetTableLayout &layout = tables[t];
         const int tdef = 5 + 2 * t;
         const int data = tdef + 1;
         QList<std::pair<QString, quint8>> columns;
-        for (const JetColumnSpec &c : spec.columns)
+        for (const JetColumnLayout &c : layout.columns)
             columns.append({c.name, quint8(c.type)});
         const TableDef def = defineTable(columns);
         const int owned = int(maps.size());
         maps << usageMap({data}) << usageMap({data});
         QList<QByteArray> rows;
-        for (const QList<JetCell> &cells : spec.rows)
+        for (const QList<JetCell> &cells : layout.rows)
             rows << encodeRow(def, cells);
         userPageBytes << tdefPage(def, 'N', quint32(rows.size()), rowPointer(3, owned), rowPointer(3, owned + 1), {});
         userPageBytes << dataPage(quint32(tdef), rows);
-        catalogRows << encodeRow(catalog, catalogRow(tdef, 0x0F000001, spec.name, 1, 0, creationDate));
+        catalogRows << encodeRow(catalog, catalogRow(tdef, 0x0F000001, layout.name, 1, 0, creationDate));
     }
 
     // Page 1: the global map, inverted (a set bit is a free page); pages past the end are free.

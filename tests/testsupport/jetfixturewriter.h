@@ -20,7 +20,7 @@ enum class JetType : quint8 {
     Text = 0x0A
 };
 
-struct JetColumnSpec
+struct JetColumnLayout
 {
     QString name;
     JetType type = JetType::Text;
@@ -29,10 +29,10 @@ struct JetColumnSpec
 // One cell: null, a whole number, a floating-point number, text or Yes/No.
 using JetCell = std::variant<std::monostate, qint64, double, QString, bool>;
 
-struct JetTableSpec
+struct JetTableLayout
 {
     QString name;
-    QList<JetColumnSpec> columns;
+    QList<JetColumnLayout> columns;
     QList<QList<JetCell>> rows; // at most one data page of rows
 };
 
@@ -43,7 +43,7 @@ class JetFixtureWriter
 public:
     QString password;                 // empty: no database password
     double creationDate = 45306.4375; // 2024-01-15 10:30, as an automation date
-    QList<JetTableSpec> tables;       // up to two user tables
+    QList<JetTableLayout> tables;       // up to two user tables
 
     QByteArray bytes() const;
     bool save(const QString &path) const;
