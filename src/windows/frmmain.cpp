@@ -176,6 +176,15 @@ QToolButton *frmMain::button(const QString &objectName) const
     return findChild<QToolButton *>(objectName);
 }
 
+void frmMain::showCategories(const QStringList &entries, const QString &countText)
+{
+    m_list->setUpdatesEnabled(false);
+    m_list->clear();
+    m_list->addItems(entries);
+    m_list->setUpdatesEnabled(true);
+    m_count->setText(countText);
+}
+
 void frmMain::setDetailsPane(QWidget *pane)
 {
     if (m_pane && m_pane != pane)
