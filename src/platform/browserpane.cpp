@@ -81,7 +81,7 @@ void BrowserPane::navigate(const QString &address)
         qCInfo(lcPane) << "Refused address" << address;
         return;
     }
-    show(url);
+    display(url);
 }
 
 QString BrowserPane::locationURL() const
@@ -100,7 +100,7 @@ void BrowserPane::print(QPrinter *printer, std::function<void(bool ok)> finished
         finished(printer->printerState() != QPrinter::Error);
 }
 
-void BrowserPane::show(const QUrl &url)
+void BrowserPane::display(const QUrl &url)
 {
     m_location = url;
     qCInfo(lcPane) << "Showing" << url.toString(QUrl::FullyEncoded);
@@ -190,7 +190,7 @@ WebRenderer *BrowserPane::webRenderer(QString *error)
         qCInfo(lcPane) << (ok ? "Shown" : "Failed") << url.toString(QUrl::FullyEncoded) << title;
         Q_EMIT documentShown(url, ok);
     };
-    callbacks.handOver = [this](const QUrl &url) { show(url); };
+    callbacks.handOver = [this](const QUrl &url) { display(url); };
     m_web = factory->create(this, std::move(callbacks));
     m_stack->addWidget(m_web->widget());
     return m_web.get();
@@ -202,7 +202,7 @@ void BrowserPane::onNativeLink(const QUrl &link)
         m_native->scrollToAnchor(link.fragment());
         return;
     }
-    show(m_location.resolved(link));
+    display(m_location.resolved(link));
 }
 
 } // namespace Voruvar::Platform

@@ -45,7 +45,7 @@ Q_SIGNALS:
     void documentShown(const QUrl &url, bool ok);
 
 private:
-    void show(const QUrl &url);
+    void display(const QUrl &url);
     void showReferenceDocument(const QUrl &url);
     void showError(const QUrl &url, const QString &reason);
     void showInWebRenderer(const QUrl &url);
