@@ -13,6 +13,19 @@ Q_LOGGING_CATEGORY(lcUserDocuments, "voruvar.catalog.userdocuments")
 
 namespace Voruvar::Catalog {
 
+namespace {
+
+QByteArrayView trimmedBlanks(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && bytes.front() == ' ')
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && bytes.back() == ' ')
+        bytes.chop(1);
+    return bytes;
+}
+
+} // namespace
+
 QString UserDocuments::filePath(const QString &executableDirectory)
 {
     QString directory = executableDirectory;
@@ -31,8 +44,9 @@ bool UserDocuments::takeLine(QByteArrayView line, QStringList &listed)
     const qsizetype separator = line.indexOf(QByteArrayView("||"));
     if (separator < 0)
         return false;
-    m_titles.last() = Host::trimBlanks(Windows1252::decode(line.first(separator))).toUpper();
-    m_locations.last() = Host::trimBlanks(Windows1252::decode(line.sliced(separator + 2)));
+    // The blank is the same byte in the code page: trim before decoding.
+    m_titles.last() = Windows1252::decode(trimmedBlanks(line.first(separator))).toUpper();
+    m_locations.last() = Windows1252::decode(trimmedBlanks(line.sliced(separator + 2)));
     listed.append(m_titles.last());
     return true;
 }
@@ -71,10 +85,17 @@ QStringList UserDocuments::load(const QString &filePath)
                 line.append(rest);
                 break;
             }
-            line.append(rest.first(end));
-            if (!takeLine(line, listed))
+            // A line that lies whole in the block is taken from it without a copy.
+            bool goOn = true;
+            if (line.isEmpty()) {
+                goOn = takeLine(rest.first(end), listed);
+            } else {
+                line.append(rest.first(end));
+                goOn = takeLine(line, listed);
+                line.truncate(0);
+            }
+            if (!goOn)
                 return listed;
-            line.truncate(0);
             rest = rest.sliced(end + 1);
             if (rest.isEmpty()) {
                 skipLineFeed = true;

@@ -48,12 +48,28 @@ void ensureGlobalShareContext()
 
 } // namespace
 
+// Qt's rich-text browser, telling once when it has painted a newly shown document.
+class NativeView final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+    std::function<void()> onFirstPaint;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTextBrowser::paintEvent(event);
+        if (auto painted = std::exchange(onFirstPaint, {}))
+            painted();
+    }
+};
+
 BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     : QWidget(parent), m_pluginDirectory(std::move(pluginDirectory))
 {
     m_stack = new QStackedLayout(this);
     m_stack->setContentsMargins(0, 0, 0, 0);
-    m_native = new QTextBrowser(this);
+    m_native = new NativeView(this);
     m_native->setObjectName(QStringLiteral("nativeView"));
     m_native->setAccessibleName(tr("Details"));
     m_native->setOpenLinks(false);
@@ -63,6 +79,11 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
 }
 
 BrowserPane::~BrowserPane() = default;
+
+QTextBrowser *BrowserPane::nativeView() const
+{
+    return m_native;
+}
 
 QString BrowserPane::webEnginePluginFileName()
 {
@@ -137,6 +158,11 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
         m_native->scrollToAnchor(url.fragment());
     m_stack->setCurrentWidget(m_native);
     qCInfo(lcPane) << "Shown" << url.toString(QUrl::FullyEncoded) << m_native->documentTitle();
+    m_native->onFirstPaint = [this, url] {
+        qCInfo(lcPane) << "Painted" << url.toString(QUrl::FullyEncoded);
+        Q_EMIT documentPainted(url);
+    };
+    m_native->viewport()->update();
     Q_EMIT documentShown(url, true);
 }
 
@@ -148,6 +174,7 @@ void BrowserPane::showError(const QUrl &url, const QString &reason)
                           .arg(escaped(tr("This document cannot be shown")), escaped(reason),
                                escaped(url.toString(QUrl::FullyEncoded))));
     m_stack->setCurrentWidget(m_native);
+    m_native->onFirstPaint = {};
     qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;
     Q_EMIT documentShown(url, false);
 }
@@ -160,6 +187,7 @@ void BrowserPane::showInWebRenderer(const QUrl &url)
         showError(url, tr("The web renderer cannot be loaded: %1").arg(error));
         return;
     }
+    m_native->onFirstPaint = {};
     m_stack->setCurrentWidget(web->widget());
     web->load(url);
 }

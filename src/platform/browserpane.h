@@ -14,6 +14,7 @@ class QTextBrowser;
 
 namespace Voruvar::Platform {
 
+class NativeView;
 class WebRenderer;
 
 // The details pane: built-in reference documents in Qt's rich-text browser, everything else in
@@ -35,7 +36,7 @@ public:
     QString locationURL() const override;
     void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
 
-    QTextBrowser *nativeView() const { return m_native; }
+    QTextBrowser *nativeView() const;
     bool webRendererLoaded() const { return m_web != nullptr; }
     // Whether the web renderer is the one on show.
     bool showingWebRenderer() const;
@@ -43,6 +44,8 @@ public:
 Q_SIGNALS:
     // A document (or the error page for it) has been put on show.
     void documentShown(const QUrl &url, bool ok);
+    // The native renderer finished painting a document put on show, for the first time.
+    void documentPainted(const QUrl &url);
 
 private:
     void display(const QUrl &url);
@@ -55,7 +58,7 @@ private:
 
     QString m_pluginDirectory;
     QStackedLayout *m_stack = nullptr;
-    QTextBrowser *m_native = nullptr;
+    NativeView *m_native = nullptr;
     std::unique_ptr<WebRenderer> m_web;
     QString m_webLoadError;
     QUrl m_location;
