@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -215,6 +216,38 @@ private Q_SLOTS:
                                      !m_pane->showingWebRenderer(),
                                  30000);
         QVERIFY(nativeText().contains(u"Torx bits"));
+    }
+
+    void print_toPdf_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<bool>("web");
+        QTest::newRow("reference document") << QStringLiteral("TX.DOX") << false;
+        QTest::newRow("user document") << QStringLiteral("mine.html") << true;
+    }
+
+    void print_toPdf()
+    {
+        QFETCH(QString, document);
+        QFETCH(bool, web);
+        QVERIFY(showAndWait(path(document)));
+        QCOMPARE(m_pane->showingWebRenderer(), web);
+        const QString pdf = path(document + QStringLiteral(".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        int calls = 0;
+        bool ok = false;
+        m_pane->print(&printer, [&](bool result) {
+            ++calls;
+            ok = result;
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 30000);
+        QVERIFY(ok);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(file.size() > 500);
     }
 
     void cleanupTestCase() { m_pane.reset(); }
