@@ -142,6 +142,13 @@ void BrowserPane::display(const QUrl &url)
         showInWebRenderer(url);
 }
 
+void BrowserPane::showNative()
+{
+    if (showingWebRenderer())
+        m_web->stop();
+    m_stack->setCurrentWidget(m_native);
+}
+
 void BrowserPane::showReferenceDocument(const QUrl &url)
 {
     QFile file(url.toLocalFile());
@@ -156,7 +163,7 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
     m_native->setHtml(html);
     if (!url.fragment().isEmpty())
         m_native->scrollToAnchor(url.fragment());
-    m_stack->setCurrentWidget(m_native);
+    showNative();
     qCInfo(lcPane) << "Shown" << url.toString(QUrl::FullyEncoded) << m_native->documentTitle();
     m_native->onFirstPaint = [this, url] {
         qCInfo(lcPane) << "Painted" << url.toString(QUrl::FullyEncoded);
@@ -173,7 +180,7 @@ void BrowserPane::showError(const QUrl &url, const QString &reason)
                                      "<h2>%1</h2><p>%2</p><p><small>%3</small></p></body></html>")
                           .arg(escaped(tr("This document cannot be shown")), escaped(reason),
                                escaped(url.toString(QUrl::FullyEncoded))));
-    m_stack->setCurrentWidget(m_native);
+    showNative();
     m_native->onFirstPaint = {};
     qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;
     Q_EMIT documentShown(url, false);
@@ -210,11 +217,14 @@ WebRenderer *BrowserPane::webRenderer(QString *error)
         return nullptr;
     }
     WebRendererFactory::Callbacks callbacks;
+    // A hidden web renderer may still finish an earlier load: only the one on show reports.
     callbacks.urlChanged = [this](const QUrl &url) {
-        if (url.isValid())
+        if (url.isValid() && showingWebRenderer())
             m_location = url;
     };
     callbacks.loadFinished = [this](const QUrl &url, bool ok, const QString &title) {
+        if (!showingWebRenderer())
+            return;
         qCInfo(lcPane) << (ok ? "Shown" : "Failed") << url.toString(QUrl::FullyEncoded) << title;
         Q_EMIT documentShown(url, ok);
     };

@@ -49,6 +49,7 @@ Q_SIGNALS:
 
 private:
     void display(const QUrl &url);
+    void showNative();
     void showReferenceDocument(const QUrl &url);
     void showError(const QUrl &url, const QString &reason);
     void showInWebRenderer(const QUrl &url);

@@ -21,6 +21,8 @@ public:
     virtual ~WebRenderer() = default;
     virtual QWidget *widget() = 0;
     virtual void load(const QUrl &url) = 0;
+    // Stops a load under way (the pane shows another renderer now).
+    virtual void stop() = 0;
     virtual QUrl url() const = 0;
     virtual void print(QPrinter *printer, std::function<void(bool ok)> finished) = 0;
 };

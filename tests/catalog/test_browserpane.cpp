@@ -191,6 +191,19 @@ private Q_SLOTS:
         QCOMPARE(webView()->property("title").toString(), QStringLiteral("Loopback page"));
     }
 
+    void twoNavigationsInARow_theLastStays()
+    {
+        // As when two user entries share a title: a web page, then at once a reference document.
+        QSignalSpy shown(m_pane.get(), &BrowserPane::documentShown);
+        m_pane->navigate(QStringLiteral("http://127.0.0.1:%1/first").arg(m_server.serverPort()));
+        m_pane->navigate(path(QStringLiteral("Cn.DOX")));
+        QTest::qWait(1500);
+        QCOMPARE(m_pane->locationURL(), fileUrl(QStringLiteral("Cn.DOX")));
+        QVERIFY(!m_pane->showingWebRenderer());
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().first().toUrl().toString(), fileUrl(QStringLiteral("Cn.DOX")));
+    }
+
     void webAddress_anyLetterCase()
     {
         const QString address = QStringLiteral("HTTP://127.0.0.1:%1/Upper").arg(m_server.serverPort());

@@ -84,6 +84,11 @@ void WebEngineRenderer::load(const QUrl &url)
     m_view->load(url);
 }
 
+void WebEngineRenderer::stop()
+{
+    m_view->stop();
+}
+
 QUrl WebEngineRenderer::url() const
 {
     return m_view->url();

@@ -22,6 +22,7 @@ public:
 
     QWidget *widget() override;
     void load(const QUrl &url) override;
+    void stop() override;
     QUrl url() const override;
     void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
 
