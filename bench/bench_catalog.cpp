@@ -4,6 +4,7 @@
 // The category list and the document display: building the list with every built-in and a full
 // USER.ADD, a selection to the Navigate call, a selection to a built-in document painted.
 // Run: tests/run-under-xvfb build/testing/bench/bench_catalog   (or QT_QPA_PLATFORM=offscreen)
+#include "benchdocument.h"
 #include "catalog/categorylist.h"
 #include "catalog/userdocuments.h"
 #include "fakeplatform.h"
@@ -26,18 +27,21 @@ using namespace Voruvar;
 
 namespace {
 
-// A folder like the program's: reference documents (the real ones when built, else the test
-// fixtures) and a USER.ADD of 32,767 entries in random order.
+// A folder like the program's: reference documents (the real ones when built, else stand-ins of
+// realistic size) and a USER.ADD of 32,767 entries in random order.
 struct Installation
 {
     QTemporaryDir dir;
     Installation()
     {
-        QDir source(qEnvironmentVariable("VORUVAR_BIN_DIR", QCoreApplication::applicationDirPath() + u"/../bin"));
-        if (source.entryList({QStringLiteral("*.DOX")}, QDir::Files).isEmpty())
-            source.setPath(QStringLiteral(VORUVAR_SOURCE_DIR "/tests/catalog/fixtures"));
+        const QDir source(qEnvironmentVariable("VORUVAR_BIN_DIR", QCoreApplication::applicationDirPath() + u"/../bin"));
         for (const QString &name : source.entryList({QStringLiteral("*.DOX")}, QDir::Files))
             QFile::copy(source.filePath(name), dir.filePath(name));
+        for (const char *name : {"AP.DOX", "TX.DOX"}) {
+            QFile document(dir.filePath(QLatin1String(name)));
+            if (!document.exists() && document.open(QIODevice::WriteOnly))
+                document.write(benchDocument(name));
+        }
         QByteArray user;
         QRandomGenerator random(42);
         for (int i = 0; i < Catalog::UserDocuments::maxLines; ++i)

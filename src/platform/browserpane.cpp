@@ -74,6 +74,9 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     m_native->setAccessibleName(tr("Details"));
     m_native->setOpenLinks(false);
     m_native->setFrameShape(QFrame::NoFrame);
+    // A scroll bar that appears after the first layout narrows the page and lays the whole
+    // document out a second time: keeping it always there halves the time to show a long chart.
+    m_native->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_native, &QTextBrowser::anchorClicked, this, &BrowserPane::onNativeLink);
     m_stack->addWidget(m_native);
 }
