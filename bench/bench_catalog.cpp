@@ -45,8 +45,8 @@ struct Installation
         QByteArray user;
         QRandomGenerator random(42);
         for (int i = 0; i < Catalog::UserDocuments::maxLines; ++i)
-            user += "user entry " + QByteArray::number(random.bounded(1000000)) + "||docs\\entry" + QByteArray::number(i) +
-                    ".html\r\n";
+            user += "user entry " + QByteArray::number(random.bounded(1000000)) + "||docs\\entry" +
+                    QByteArray::number(i) + ".html\r\n";
         QFile file(dir.filePath(QStringLiteral("USER.ADD")));
         if (file.open(QIODevice::WriteOnly))
             file.write(user);
@@ -138,7 +138,8 @@ void BM_Selection_toBuiltInPainted(benchmark::State &state)
 {
     Session session;
     session.addin.settings().bytBypassBuiltIns = 0;
-    QFile::rename(installation().dir.filePath(QStringLiteral("USER.ADD")), installation().dir.filePath(QStringLiteral("USER.OFF")));
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.ADD")),
+                  installation().dir.filePath(QStringLiteral("USER.OFF")));
     session.addin.buildCategoryList();
     Windows::frmMain &main = session.addin.mainWindow();
     main.show();
@@ -155,7 +156,8 @@ void BM_Selection_toBuiltInPainted(benchmark::State &state)
         while (!painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
-    QFile::rename(installation().dir.filePath(QStringLiteral("USER.OFF")), installation().dir.filePath(QStringLiteral("USER.ADD")));
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.OFF")),
+                  installation().dir.filePath(QStringLiteral("USER.ADD")));
     state.counters["document_chars"] = double(pane.nativeView()->toPlainText().size());
 }
 BENCHMARK(BM_Selection_toBuiltInPainted)->Unit(benchmark::kMillisecond);

@@ -120,7 +120,8 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    QFile::setPermissions(dir.filePath(QStringLiteral("voruvar")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.filePath(QStringLiteral("voruvar")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // The first entry of the list is AREA: its document, or a stand-in of realistic size.
     const QString document = bin + QStringLiteral("/AP.DOX");
     const bool realDocument = QFile::copy(document, dir.filePath(QStringLiteral("AP.DOX")));

@@ -5,7 +5,8 @@
 #include <QByteArray>
 
 // A stand-in reference document of realistic size, for benchmarks run before the real documents
-// are built: a titled page with a 80-row, 6-column chart (the size of the longer built-in charts) in the styled-table subset.
+// are built: a titled page with a 80-row, 6-column chart (the size of the longer built-in charts) in the styled-table
+// subset.
 inline QByteArray benchDocument(const char *title)
 {
     QByteArray html;

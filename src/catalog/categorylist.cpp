@@ -64,7 +64,8 @@ std::vector<qsizetype> sortedOrder(const std::vector<QString> &keys)
     std::vector<qsizetype> order(keys.size());
     for (qsizetype i = 0; i < qsizetype(order.size()); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) { return keyLess(keys[a], keys[b]); });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](qsizetype a, qsizetype b) { return keyLess(keys[a], keys[b]); });
     return order;
 }
 

@@ -12,8 +12,7 @@ namespace Voruvar::Catalog {
 
 DocumentDisplay::DocumentDisplay(const UserDocuments &userDocuments, QString executableDirectory)
     : m_userDocuments(userDocuments), m_executableDirectory(std::move(executableDirectory))
-{
-}
+{}
 
 QStringList DocumentDisplay::addressesFor(const QString &selectedText) const
 {

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include <QUrl>
 #include <QtPlugin>
+#include <QUrl>
 
 #include <functional>
 #include <memory>

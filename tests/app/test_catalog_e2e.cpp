@@ -31,8 +31,8 @@ QDBusMessage setCollection(const QString &property, const QStringList &texts)
     QVariantList items;
     for (const QString &text : texts)
         items << QVariant::fromValue(QDBusVariant(text));
-    QDBusMessage message = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                          QStringLiteral("Set"));
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
     message << service << property << QVariant::fromValue(QDBusVariant(QVariant::fromValue(items)));
     return QDBusConnection::sessionBus().call(message);
 }
@@ -50,7 +50,7 @@ QString windowTitles(qint64 pid)
 {
     QString titles;
     const QString ids = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                      QStringLiteral("--pid"), QString::number(pid)});
+                                                        QStringLiteral("--pid"), QString::number(pid)});
     for (const QString &id : ids.split(u'\n', Qt::SkipEmptyParts))
         titles += run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id});
     return titles;
@@ -78,7 +78,8 @@ class TestCatalogEndToEnd : public QObject
     {
         m_output.clear();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("voruvar.platform.browserpane.info=true"));
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                           QStringLiteral("voruvar.platform.browserpane.info=true"));
         m_addin.setProcessEnvironment(environment);
         m_addin.setProgram(m_dir.filePath(QStringLiteral("voruvar")));
         m_addin.setArguments({QStringLiteral("--automation")});
@@ -128,11 +129,14 @@ private Q_SLOTS:
     void alertNamingABuiltIn_showsItWithoutWebEngine()
     {
         startAddin();
-        QCOMPARE(setCollection(QStringLiteral("R_FLAG"), QStringList(10, QString()) << QStringLiteral("North Plant")).type(),
+        QCOMPARE(
+            setCollection(QStringLiteral("R_FLAG"), QStringList(10, QString()) << QStringLiteral("North Plant")).type(),
+            QDBusMessage::ReplyMessage);
+        QCOMPARE(
+            setCollection(QStringLiteral("R_PATH"), QStringList(7, QString()) << QStringLiteral("/sites/north")).type(),
+            QDBusMessage::ReplyMessage);
+        QCOMPARE(callMethod(QStringLiteral("M_ExecAlert"), {QStringLiteral("torx bits")}).type(),
                  QDBusMessage::ReplyMessage);
-        QCOMPARE(setCollection(QStringLiteral("R_PATH"), QStringList(7, QString()) << QStringLiteral("/sites/north")).type(),
-                 QDBusMessage::ReplyMessage);
-        QCOMPARE(callMethod(QStringLiteral("M_ExecAlert"), {QStringLiteral("torx bits")}).type(), QDBusMessage::ReplyMessage);
         QTRY_VERIFY2_WITH_TIMEOUT(shown(fileUrl(QStringLiteral("TX.DOX"))), m_output.constData(), 15000);
         QTRY_VERIFY2_WITH_TIMEOUT(windowTitles(m_addin.processId()).contains(u"RURARO™ Voruvar - North Plant"),
                                   qPrintable(windowTitles(m_addin.processId())), 10000);

@@ -124,7 +124,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing reference document") << QStringLiteral("MISSING.DOX") << QStringLiteral("does not exist");
+        QTest::newRow("missing reference document")
+            << QStringLiteral("MISSING.DOX") << QStringLiteral("does not exist");
         QTest::newRow("missing user document") << QStringLiteral("missing.html") << QStringLiteral("does not exist");
         QTest::newRow("directory") << QStringLiteral("folder") << QStringLiteral("is a folder");
         QTest::newRow("directory with trailing slash") << QStringLiteral("folder/") << QStringLiteral("is a folder");
@@ -225,9 +226,8 @@ private Q_SLOTS:
     {
         QSignalSpy shown(m_pane.get(), &BrowserPane::documentShown);
         m_pane->navigate(path(QStringLiteral("redirect.html")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_pane->locationURL() == fileUrl(QStringLiteral("TX.DOX")) &&
-                                     !m_pane->showingWebRenderer(),
-                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_pane->locationURL() == fileUrl(QStringLiteral("TX.DOX")) && !m_pane->showingWebRenderer(), 30000);
         QVERIFY(nativeText().contains(u"Torx bits"));
     }
 

@@ -74,7 +74,8 @@ private Q_SLOTS:
         for (const QString &name : fixtures.entryList({QStringLiteral("*.DOX")}, QDir::Files))
             QVERIFY(QFile::copy(fixtures.filePath(name), m_dir.filePath(name)));
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("docs")));
-        QVERIFY(QFile::copy(fixtures.filePath(QStringLiteral("Cn.DOX")), m_dir.filePath(QStringLiteral("docs/mine.DOX"))));
+        QVERIFY(
+            QFile::copy(fixtures.filePath(QStringLiteral("Cn.DOX")), m_dir.filePath(QStringLiteral("docs/mine.DOX"))));
     }
 
     void init() { writeUserFile("mine||docs\\mine.DOX\r\nzebra||nowhere.htm\r\n"); }
@@ -173,7 +174,8 @@ private Q_SLOTS:
         session.start();
         RecordingPane zoom;
         bool visible = true;
-        session.addin.documentDisplay().setSecondPane([&]() -> Platform::DocumentPane * { return visible ? &zoom : nullptr; });
+        session.addin.documentDisplay().setSecondPane(
+            [&]() -> Platform::DocumentPane * { return visible ? &zoom : nullptr; });
         session.addin.selectEntry(int(session.entries().indexOf(QStringLiteral("TORX BITS"))));
         QCOMPARE(zoom.sent, QStringList{m_dir.filePath(QStringLiteral("TX.DOX"))});
         visible = false;

@@ -92,7 +92,8 @@ private Q_SLOTS:
         const BuiltInCategory *torx = BuiltInCategory::findByTitle(u"TORX BITS");
         QCOMPARE(torx->documentPath(QStringLiteral("/opt/voruvar")), QStringLiteral("/opt/voruvar/TX.DOX"));
         QCOMPARE(torx->documentPath(QStringLiteral("/")), QStringLiteral("/TX.DOX"));
-        QCOMPARE(BuiltInCategory::findByTitle(u"CONTINENTS")->documentPath(QStringLiteral("/r")), QStringLiteral("/r/Cn.DOX"));
+        QCOMPARE(BuiltInCategory::findByTitle(u"CONTINENTS")->documentPath(QStringLiteral("/r")),
+                 QStringLiteral("/r/Cn.DOX"));
     }
 
     void caption_data()
@@ -101,12 +102,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("siteName");
         QTest::addColumn<QString>("caption");
         QTest::newRow("no site") << QString() << QStringLiteral("North") << (u"RURARO" + tradeMark + u" Voruvar");
-        QTest::newRow("blank site path") << QStringLiteral("   ") << QStringLiteral("North") << (u"RURARO" + tradeMark + u" Voruvar");
+        QTest::newRow("blank site path") << QStringLiteral("   ") << QStringLiteral("North")
+                                         << (u"RURARO" + tradeMark + u" Voruvar");
         QTest::newRow("site") << QStringLiteral("/sites/n") << QStringLiteral("North Plant")
                               << (u"RURARO" + tradeMark + u" Voruvar - North Plant");
-        QTest::newRow("empty site name") << QStringLiteral("/sites/n") << QString() << (u"RURARO" + tradeMark + u" Voruvar - ");
-        QTest::newRow("site name as stored") << QStringLiteral("x") << QStringLiteral(" n ")
-                                             << (u"RURARO" + tradeMark + u" Voruvar -  n ");
+        QTest::newRow("empty site name") << QStringLiteral("/sites/n") << QString()
+                                         << (u"RURARO" + tradeMark + u" Voruvar - ");
+        QTest::newRow("site name as stored")
+            << QStringLiteral("x") << QStringLiteral(" n ") << (u"RURARO" + tradeMark + u" Voruvar -  n ");
     }
 
     void caption()
@@ -124,18 +127,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("checks"); // "index=TITLE;..." (negative index counts from the end)
 
-        QTest::newRow("built-ins, no user file") << 0 << QByteArray("-") << 42 << QStringLiteral("0=AREA;-1=WORK-ENERGY-HEAT");
+        QTest::newRow("built-ins, no user file")
+            << 0 << QByteArray("-") << 42 << QStringLiteral("0=AREA;-1=WORK-ENERGY-HEAT");
         QTest::newRow("bypass, no user file") << 1 << QByteArray("-") << 0 << QString();
         QTest::newRow("bypass other than 1") << 7 << QByteArray("-") << 0 << QString();
         QTest::newRow("bypass, one user entry") << 1 << QByteArray("mine||m.htm\r\n") << 1 << QStringLiteral("0=MINE");
-        QTest::newRow("ZEBRA last, BELTS second")
-            << 0 << QByteArray("zebra||z.htm\r\nbelts||b.htm\r\n") << 44
-            << QStringLiteral("0=AREA;1=BELTS;2=CONTINENTS;-1=ZEBRA");
+        QTest::newRow("ZEBRA last, BELTS second") << 0 << QByteArray("zebra||z.htm\r\nbelts||b.htm\r\n") << 44
+                                                  << QStringLiteral("0=AREA;1=BELTS;2=CONTINENTS;-1=ZEBRA");
         QTest::newRow("user AREA beside the built-in")
             << 0 << QByteArray("area||mine.htm\r\n") << 43 << QStringLiteral("0=AREA;1=AREA;2=CONTINENTS");
         QTest::newRow("blank title counted") << 0 << QByteArray("||x.htm\r\n") << 43 << QStringLiteral("0=;1=AREA");
-        QTest::newRow("same title twice") << 1 << QByteArray("b||1\r\na||2\r\nb||3\r\n") << 3
-                                          << QStringLiteral("0=A;1=B;2=B");
+        QTest::newRow("same title twice")
+            << 1 << QByteArray("b||1\r\na||2\r\nb||3\r\n") << 3 << QStringLiteral("0=A;1=B;2=B");
         QTest::newRow("ignores case") << 1 << QByteArray("b||1\r\n_a||2\r\n") << 2 << QStringLiteral("0=_A;1=B");
     }
 
@@ -163,9 +166,11 @@ private Q_SLOTS:
     {
         UserDocuments documents;
         const QString path = userFile("ONE||1\r\n");
-        QCOMPARE(CategoryList::build({QString(), QString(), 1, path}, documents).entries, QStringList{QStringLiteral("ONE")});
+        QCOMPARE(CategoryList::build({QString(), QString(), 1, path}, documents).entries,
+                 QStringList{QStringLiteral("ONE")});
         userFile("TWO||2\r\n");
-        QCOMPARE(CategoryList::build({QString(), QString(), 1, path}, documents).entries, QStringList{QStringLiteral("TWO")});
+        QCOMPARE(CategoryList::build({QString(), QString(), 1, path}, documents).entries,
+                 QStringList{QStringLiteral("TWO")});
         QCOMPARE(documents.strUserLocations().value(1), QStringLiteral("2"));
     }
 };

@@ -68,30 +68,34 @@ private Q_SLOTS:
                                 "TWICE||first.htm\r\n"
                                 "TWICE||second.htm\r\n";
         QTest::newRow("built-in") << user << QStringLiteral("TORX BITS") << QStringList{exeDir + u"/TX.DOX"};
-        QTest::newRow("built-in, selected text upper-cased") << user << QStringLiteral("torx bits")
-                                                              << QStringList{exeDir + u"/TX.DOX"};
-        QTest::newRow("built-in wins over user AREA") << user << QStringLiteral("AREA") << QStringList{exeDir + u"/AP.DOX"};
-        QTest::newRow("relative location, backslashes") << user << QStringLiteral("MATH")
-                                                         << QStringList{exeDir + u"/formulas/math.htm"};
-        QTest::newRow("selected text trimmed") << user << QStringLiteral("  MATH ")
-                                                << QStringList{exeDir + u"/formulas/math.htm"};
+        QTest::newRow("built-in, selected text upper-cased")
+            << user << QStringLiteral("torx bits") << QStringList{exeDir + u"/TX.DOX"};
+        QTest::newRow("built-in wins over user AREA")
+            << user << QStringLiteral("AREA") << QStringList{exeDir + u"/AP.DOX"};
+        QTest::newRow("relative location, backslashes")
+            << user << QStringLiteral("MATH") << QStringList{exeDir + u"/formulas/math.htm"};
+        QTest::newRow("selected text trimmed")
+            << user << QStringLiteral("  MATH ") << QStringList{exeDir + u"/formulas/math.htm"};
         QTest::newRow("user titles compared case-sensitively") << user << QStringLiteral("math") << QStringList{};
-        QTest::newRow("http") << user << QStringLiteral("WEB1") << QStringList{QStringLiteral("http://example.org/a?b=1")};
-        QTest::newRow("HTTPS in capitals") << user << QStringLiteral("WEB2")
-                                           << QStringList{QStringLiteral("HTTPS://EXAMPLE.ORG/B")};
-        QTest::newRow("mixed case") << user << QStringLiteral("WEB3") << QStringList{QStringLiteral("HtTp://example.org/c")};
+        QTest::newRow("http") << user << QStringLiteral("WEB1")
+                              << QStringList{QStringLiteral("http://example.org/a?b=1")};
+        QTest::newRow("HTTPS in capitals")
+            << user << QStringLiteral("WEB2") << QStringList{QStringLiteral("HTTPS://EXAMPLE.ORG/B")};
+        QTest::newRow("mixed case") << user << QStringLiteral("WEB3")
+                                    << QStringList{QStringLiteral("HtTp://example.org/c")};
         QTest::newRow("short location joined") << user << QStringLiteral("SHORT") << QStringList{exeDir + u"/htm"};
-        QTest::newRow("empty location is the directory") << user << QStringLiteral("EMPTY") << QStringList{exeDir + u"/"};
-        QTest::newRow("absolute location as it stands") << user << QStringLiteral("ABS")
-                                                         << QStringList{QStringLiteral("/srv/docs/a.html")};
-        QTest::newRow("absolute location with backslashes") << user << QStringLiteral("ABSWIN")
-                                                             << QStringList{QStringLiteral("/srv/docs/b.html")};
-        QTest::newRow("drive letter joined") << user << QStringLiteral("DRIVE")
-                                             << QStringList{exeDir + u"/F:/DOCUMENTS/MF.HTML"};
-        QTest::newRow("web address without scheme joined") << user << QStringLiteral("NOSCHEME")
-                                                           << QStringList{exeDir + u"/www.example.org"};
-        QTest::newRow("HTTP prefix counts as web") << user << QStringLiteral("HTTPDOCS")
-                                                   << QStringList{QStringLiteral("httpdocs/x.htm")};
+        QTest::newRow("empty location is the directory")
+            << user << QStringLiteral("EMPTY") << QStringList{exeDir + u"/"};
+        QTest::newRow("absolute location as it stands")
+            << user << QStringLiteral("ABS") << QStringList{QStringLiteral("/srv/docs/a.html")};
+        QTest::newRow("absolute location with backslashes")
+            << user << QStringLiteral("ABSWIN") << QStringList{QStringLiteral("/srv/docs/b.html")};
+        QTest::newRow("drive letter joined")
+            << user << QStringLiteral("DRIVE") << QStringList{exeDir + u"/F:/DOCUMENTS/MF.HTML"};
+        QTest::newRow("web address without scheme joined")
+            << user << QStringLiteral("NOSCHEME") << QStringList{exeDir + u"/www.example.org"};
+        QTest::newRow("HTTP prefix counts as web")
+            << user << QStringLiteral("HTTPDOCS") << QStringList{QStringLiteral("httpdocs/x.htm")};
         QTest::newRow("same title twice, in file order")
             << user << QStringLiteral("TWICE") << QStringList{exeDir + u"/first.htm", exeDir + u"/second.htm"};
         QTest::newRow("no match") << user << QStringLiteral("NOTHING") << QStringList{};
@@ -99,8 +103,8 @@ private Q_SLOTS:
         // A line without separator leaves an empty slot, which an empty selection matches.
         QTest::newRow("empty text matches the empty slot")
             << QByteArray("A||a\r\nstop\r\n") << QString() << QStringList{exeDir + u"/"};
-        QTest::newRow("built-ins win with no user file") << QByteArray() << QStringLiteral("CONTINENTS")
-                                                         << QStringList{exeDir + u"/Cn.DOX"};
+        QTest::newRow("built-ins win with no user file")
+            << QByteArray() << QStringLiteral("CONTINENTS") << QStringList{exeDir + u"/Cn.DOX"};
     }
 
     void addresses()

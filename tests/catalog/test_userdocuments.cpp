@@ -46,11 +46,12 @@ private Q_SLOTS:
             << QByteArray("  math formulas  ||  formulas\\mf.html  \r\n") << mf << mfLocation << mf;
         QTest::newRow("first separator splits")
             << QByteArray("X||Y||Z\r\nX|||Y\r\n") << QStringList{QStringLiteral("X"), QStringLiteral("X")}
-            << QStringList{QStringLiteral("Y||Z"), QStringLiteral("|Y")} << QStringList{QStringLiteral("X"), QStringLiteral("X")};
+            << QStringList{QStringLiteral("Y||Z"), QStringLiteral("|Y")}
+            << QStringList{QStringLiteral("X"), QStringLiteral("X")};
         QTest::newRow("blank title is listed") << QByteArray("||a.htm\r\n") << QStringList{QString()}
                                                << QStringList{QStringLiteral("a.htm")} << QStringList{QString()};
-        QTest::newRow("empty location") << QByteArray("A||\r\n") << QStringList{QStringLiteral("A")} << QStringList{QString()}
-                                        << QStringList{QStringLiteral("A")};
+        QTest::newRow("empty location") << QByteArray("A||\r\n") << QStringList{QStringLiteral("A")}
+                                        << QStringList{QString()} << QStringList{QStringLiteral("A")};
         // The empty line gets its empty slot and ends the reading.
         QTest::newRow("blank line in the middle")
             << QByteArray("A||a\r\n\r\nB||b\r\n") << QStringList{QStringLiteral("A"), QString()}
@@ -63,17 +64,19 @@ private Q_SLOTS:
             << QByteArray("A||a\rjunk\rB||b") << QStringList{QStringLiteral("A"), QString()}
             << QStringList{QStringLiteral("a"), QString()} << QStringList{QStringLiteral("A")};
         QTest::newRow("CR alone and CR LF both end lines")
-            << QByteArray("A||a\rB||b\r\nC||c") << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}
+            << QByteArray("A||a\rB||b\r\nC||c")
+            << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}
             << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}
             << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
         QTest::newRow("LF-only file is one line")
             << QByteArray("a||one.htm\nb||two.htm\n") << QStringList{QStringLiteral("A")}
             << QStringList{QStringLiteral("one.htm\nb||two.htm\n")} << QStringList{QStringLiteral("A")};
         QTest::newRow("tab before the separator stays")
-            << QByteArray("AREA\t||x.htm") << QStringList{QStringLiteral("AREA\t")} << QStringList{QStringLiteral("x.htm")}
-            << QStringList{QStringLiteral("AREA\t")};
+            << QByteArray("AREA\t||x.htm") << QStringList{QStringLiteral("AREA\t")}
+            << QStringList{QStringLiteral("x.htm")} << QStringList{QStringLiteral("AREA\t")};
         QTest::newRow("only separators") << QByteArray("||||||\r\n||\r\n") << QStringList{QString(), QString()}
-                                         << QStringList{QStringLiteral("||||"), QString()} << QStringList{QString(), QString()};
+                                         << QStringList{QStringLiteral("||||"), QString()}
+                                         << QStringList{QString(), QString()};
         QTest::newRow("Windows-1252 text")
             << QByteArray("caf\xe9 \x80||doc \x99.htm") << QStringList{QStringLiteral(u"CAFÉ €")}
             << QStringList{QStringLiteral(u"doc ™.htm")} << QStringList{QStringLiteral(u"CAFÉ €")};

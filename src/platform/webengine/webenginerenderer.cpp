@@ -20,8 +20,7 @@ class Page final : public QWebEnginePage
 public:
     Page(QWebEngineProfile *profile, std::function<void(const QUrl &)> handOver, QObject *parent)
         : QWebEnginePage(profile, parent), m_handOver(std::move(handOver))
-    {
-    }
+    {}
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
