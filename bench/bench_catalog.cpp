@@ -37,10 +37,11 @@ struct Installation
         const QDir source(qEnvironmentVariable("VORUVAR_BIN_DIR", QCoreApplication::applicationDirPath() + u"/../bin"));
         for (const QString &name : source.entryList({QStringLiteral("*.DOX")}, QDir::Files))
             QFile::copy(source.filePath(name), dir.filePath(name));
-        for (const char *name : {"AP.DOX", "TX.DOX"}) {
+        // Long charts for AREA and TORX BITS, short pages for CONTINENTS and DENSITY.
+        for (const auto &[name, rows] : {std::pair{"AP.DOX", 80}, {"TX.DOX", 80}, {"Cn.DOX", 10}, {"DD.DOX", 10}}) {
             QFile document(dir.filePath(QLatin1String(name)));
             if (!document.exists() && document.open(QIODevice::WriteOnly))
-                document.write(benchDocument(name));
+                document.write(benchDocument(name, rows));
         }
         QByteArray user;
         QRandomGenerator random(42);
@@ -147,12 +148,13 @@ void BM_Selection_toBuiltInPainted(benchmark::State &state)
     bool painted = false;
     QObject::connect(&pane, &Platform::BrowserPane::documentPainted, [&painted] { painted = true; });
     QListWidget *list = main.List1();
-    const int torx = int(session.addin.listEntries().indexOf(QStringLiteral("TORX BITS")));
-    const int area = 0;
+    const bool longCharts = state.range(0) != 0;
+    const int first = int(session.addin.listEntries().indexOf(longCharts ? u"AREA"_qs : u"CONTINENTS"_qs));
+    const int second = int(session.addin.listEntries().indexOf(longCharts ? u"TORX BITS"_qs : u"DENSITY"_qs));
     int turn = 0;
     for (auto _ : state) {
         painted = false;
-        list->setCurrentRow((turn ^= 1) ? torx : area);
+        list->setCurrentRow((turn ^= 1) ? first : second);
         while (!painted)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
@@ -160,7 +162,8 @@ void BM_Selection_toBuiltInPainted(benchmark::State &state)
                   installation().dir.filePath(QStringLiteral("USER.ADD")));
     state.counters["document_chars"] = double(pane.nativeView()->toPlainText().size());
 }
-BENCHMARK(BM_Selection_toBuiltInPainted)->Unit(benchmark::kMillisecond);
+// Argument 1: two long charts (80 rows); 0: two short pages (10 rows).
+BENCHMARK(BM_Selection_toBuiltInPainted)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

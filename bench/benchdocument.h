@@ -7,7 +7,7 @@
 // A stand-in reference document of realistic size, for benchmarks run before the real documents
 // are built: a titled page with a 80-row, 6-column chart (the size of the longer built-in charts) in the styled-table
 // subset.
-inline QByteArray benchDocument(const char *title)
+inline QByteArray benchDocument(const char *title, int rows = 80)
 {
     QByteArray html;
     html.append("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>").append(title);
@@ -16,7 +16,7 @@ inline QByteArray benchDocument(const char *title)
     html.append(title).append("</h1><p>Sizes, tap drills and clearances.</p><table><thead><tr>"
                               "<th>Size</th><th>Threads/in</th><th>Major mm</th><th>Tap drill</th>"
                               "<th>Decimal in</th><th>Clearance</th></tr></thead><tbody>");
-    for (int row = 1; row <= 80; ++row) {
+    for (int row = 1; row <= rows; ++row) {
         html.append("<tr><td>#").append(QByteArray::number(row));
         html.append("</td><td>").append(QByteArray::number(80 - row % 60));
         html.append("</td><td>").append(QByteArray::number(row * 0.254, 'f', 3));
