@@ -111,6 +111,19 @@ private Q_SLOTS:
         QVERIFY(nativeText().contains(u"the area of common shapes"));
     }
 
+    void referenceDocument_oddFileName_roundTrips()
+    {
+        const QString name = QStringLiteral(u"odd #1 café?.DOX");
+        QVERIFY(QFile::copy(path(QStringLiteral("TX.DOX")), path(name)));
+        QVERIFY(showAndWait(path(name)));
+        const QString location = m_pane->locationURL();
+        QVERIFY(showAndWait(path(QStringLiteral("Cn.DOX"))));
+        QVERIFY(showAndWait(location));
+        QCOMPARE(m_pane->locationURL(), location);
+        QCOMPARE(QUrl(location).toLocalFile(), path(name));
+        QVERIFY(nativeText().contains(u"Torx bits"));
+    }
+
     void nativeLinks_followedInThePane()
     {
         QVERIFY(showAndWait(path(QStringLiteral("TX.DOX"))));
