@@ -104,18 +104,32 @@ void BM_CategoryList_build(benchmark::State &state)
 }
 BENCHMARK(BM_CategoryList_build)->Unit(benchmark::kMillisecond);
 
-// The same, filling List1, its count line and the caption of the main window.
+// The same, filling List1, its count line and the caption of the main window: into an empty list
+// (argument 0, as at a start) and over the same entries again (argument 1, a refresh).
 void BM_BuildCategoryList_withList1(benchmark::State &state)
 {
-    Session session;
-    session.addin.mainWindow().show();
+    const bool rebuild = state.range(0) != 0;
+    std::unique_ptr<Session> session;
     for (auto _ : state) {
-        session.addin.buildCategoryList();
-        if (session.addin.mainWindow().List1()->count() != 42 + Catalog::UserDocuments::maxLines)
+        if (!rebuild || !session) {
+            state.PauseTiming();
+            session = std::make_unique<Session>();
+            session->addin.mainWindow().show();
+            if (rebuild)
+                session->addin.buildCategoryList();
+            state.ResumeTiming();
+        }
+        session->addin.buildCategoryList();
+        if (session->addin.mainWindow().List1()->count() != 42 + Catalog::UserDocuments::maxLines)
             state.SkipWithError("wrong entry count");
+        if (!rebuild) {
+            state.PauseTiming();
+            session.reset();
+            state.ResumeTiming();
+        }
     }
 }
-BENCHMARK(BM_BuildCategoryList_withList1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildCategoryList_withList1)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // From setting the list's selection to the Navigate call (a user entry: the last slot matches).
 void BM_Selection_toNavigate(benchmark::State &state)
