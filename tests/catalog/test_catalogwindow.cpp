@@ -168,6 +168,26 @@ private Q_SLOTS:
         QCOMPARE(session.location(), url(QStringLiteral("AP.DOX")));
     }
 
+    void showCategories_replacesEveryEntryAndTheSelection()
+    {
+        Session session(m_dir.path());
+        Windows::frmMain &main = session.addin.mainWindow();
+        const QList<QStringList> lists{
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
+            {QStringLiteral("A"), QStringLiteral("X")},
+            {QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")},
+            {},
+            {QStringLiteral("Q")}};
+        for (const QStringList &entries : lists) {
+            if (main.List1()->count() > 1)
+                main.List1()->setCurrentRow(1);
+            main.showCategories(entries, QStringLiteral("n"));
+            QCOMPARE(session.entries(), entries);
+            QCOMPARE(main.List1()->currentRow(), -1);
+            QVERIFY(main.List1()->selectedItems().isEmpty());
+        }
+    }
+
     void secondPane_followsTheSelectionWhileVisible()
     {
         Session session(m_dir.path());
