@@ -42,7 +42,10 @@ void ensureGlobalShareContext()
     if (qt_gl_global_share_context())
         return;
     auto *context = new QOpenGLContext(QCoreApplication::instance());
-    context->create();
+    // The engine reads the shared context's format even where no OpenGL is to be had (an
+    // offscreen platform, say), so it is set whether or not it could be created.
+    if (!context->create())
+        qCInfo(lcPane) << "No OpenGL context for the web renderer";
     qt_gl_set_global_share_context(context);
 }
 
