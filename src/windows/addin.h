@@ -20,7 +20,6 @@
 
 namespace Voruvar::Platform {
 class BrowserPane;
-class DocumentPane;
 class InstanceProbe;
 class MessagePresenter;
 class ProcessControl;
