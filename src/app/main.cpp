@@ -75,8 +75,8 @@ public:
 
 int main(int argc, char *argv[])
 {
-    // The web renderer is loaded as a plugin later; it needs shared contexts from the start.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No Qt::AA_ShareOpenGLContexts here: it makes every start create an OpenGL context. The
+    // details pane creates the shared context itself when it first loads the web renderer.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("voruvar"));
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));

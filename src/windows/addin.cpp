@@ -5,7 +5,10 @@
 #include "frmlogo.h"
 #include "frmmain.h"
 #include "frmwait.h"
+#include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
+#include "host/numbertext.h"
+#include "platform/browserpane.h"
 #include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
@@ -14,6 +17,7 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QTimer>
+#include <QToolButton>
 
 namespace Voruvar::Windows {
 
@@ -38,8 +42,28 @@ frmMain &Addin::mainWindow()
         m_main = std::make_unique<frmMain>(m_twips);
         connect(m_main->Timer1(), &QTimer::timeout, this, &Addin::onTimerTick);
         connect(m_main.get(), &frmMain::exitRequested, this, &Addin::endProcess);
+        m_pane = new Platform::BrowserPane(m_executableDirectory);
+        m_pane->setAccessibleName(tr("Details"));
+        m_main->setDetailsPane(m_pane);
+        m_display.setMainPane(m_pane);
+        connect(m_main->List1(), &QListWidget::currentRowChanged, this, &Addin::onCategorySelected);
+        connect(m_main->button(QStringLiteral("Command5")), &QToolButton::clicked, this, &Addin::refreshCategories);
     }
     return *m_main;
+}
+
+Platform::BrowserPane &Addin::detailsPane()
+{
+    mainWindow();
+    return *m_pane;
+}
+
+void Addin::onCategorySelected(int row)
+{
+    // Emptying the list drops the selection without a click: the pane keeps its document.
+    if (row < 0)
+        return;
+    m_display.show(m_main->List1()->item(row)->text());
 }
 
 void Addin::onTimerTick()
@@ -158,6 +182,22 @@ bool Addin::saveAdminSettings(const Startup::AdminChoices &choices)
 
 void Addin::buildCategoryList()
 {
+    const Catalog::CategoryList listing =
+        Catalog::CategoryList::build({m_context.strSitePath, m_context.strSiteName, m_settings.bytBypassBuiltIns,
+                                      Catalog::UserDocuments::filePath(m_executableDirectory)},
+                                     m_userDocuments);
+    frmMain &main = mainWindow();
+    main.setWindowTitle(listing.caption);
+    main.showCategories(listing.entries, listing.countText);
+}
+
+void Addin::refreshCategories()
+{
+    buildCategoryList();
+    QListWidget *list = mainWindow().List1();
+    list->setFocus();
+    if (list->count() > 0)
+        list->setCurrentRow(0);
 }
 
 } // namespace Voruvar::Windows

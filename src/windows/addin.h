@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
+#include "catalog/documentdisplay.h"
+#include "catalog/userdocuments.h"
 #include "host/automationhost.h"
 #include "host/hostcontext.h"
 #include "host/hostlog.h"
@@ -19,6 +21,7 @@
 #include <memory>
 
 namespace Voruvar::Platform {
+class BrowserPane;
 class InstanceProbe;
 class MessagePresenter;
 class ProcessControl;
@@ -106,12 +109,21 @@ public:
     void readSettings() override;
     void buildCategoryList() override;
 
+    // The refresh command: rebuilds the list, focuses it and selects its first entry.
+    void refreshCategories();
+    // The user entries of the last building of the list.
+    const Catalog::UserDocuments &userDocuments() const { return m_userDocuments; }
+    Catalog::DocumentDisplay &documentDisplay() { return m_display; }
+    // The main window's details pane (WB1); loads the main window.
+    Platform::BrowserPane &detailsPane();
+
 Q_SIGNALS:
     // A start sequence has run to its end and the main window is visible.
     void startFinished();
 
 private:
     void onTimerTick();
+    void onCategorySelected(int row);
 
     PlatformServices m_services;
     QString m_executableDirectory;
@@ -122,6 +134,9 @@ private:
     Startup::DeferredStart m_start;
     std::unique_ptr<Host::HostLog> m_hostLog;
     std::unique_ptr<Platform::JetDatabase> m_database;
+    Catalog::UserDocuments m_userDocuments;
+    Catalog::DocumentDisplay m_display{m_userDocuments, m_executableDirectory};
+    Platform::BrowserPane *m_pane = nullptr; // owned by the main window
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmWait> m_wait;
     std::unique_ptr<frmLogo> m_logo;

@@ -176,6 +176,29 @@ QToolButton *frmMain::button(const QString &objectName) const
     return findChild<QToolButton *>(objectName);
 }
 
+void frmMain::showCategories(const QStringList &entries, const QString &countText)
+{
+    m_list->setUpdatesEnabled(false);
+    // The old selection goes with the old entries, without a new one.
+    m_list->setCurrentRow(-1);
+    m_list->clearSelection();
+    // Rows already holding the right text are kept and the others rewritten: rebuilding a long
+    // list that has not changed then makes and deletes no rows at all.
+    const int kept = int(std::min<qsizetype>(m_list->count(), entries.size()));
+    for (int row = 0; row < kept; ++row) {
+        QListWidgetItem *item = m_list->item(row);
+        if (item->text() != entries[row])
+            item->setText(entries[row]);
+    }
+    if (m_list->count() > kept)
+        m_list->model()->removeRows(kept, m_list->count() - kept);
+    if (entries.size() > kept)
+        m_list->addItems(entries.mid(kept));
+    m_list->scrollToTop();
+    m_list->setUpdatesEnabled(true);
+    m_count->setText(countText);
+}
+
 void frmMain::setDetailsPane(QWidget *pane)
 {
     if (m_pane && m_pane != pane)

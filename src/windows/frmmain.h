@@ -37,6 +37,9 @@ public:
     QWidget *WB1() const { return m_pane; }
     QToolButton *button(const QString &objectName) const;
 
+    // Replaces the category list's entries (already in list order) and the count line.
+    void showCategories(const QStringList &entries, const QString &countText);
+
     // Puts the details pane into its frame at its design place, replacing the previous one.
     void setDetailsPane(QWidget *pane);
     void setAdminButtonVisible(bool visible);

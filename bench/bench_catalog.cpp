@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+//
+// The category list and the document display: building the list with every built-in and a full
+// USER.ADD, a selection to the Navigate call, a selection to a built-in document painted.
+// Run: tests/run-under-xvfb build/testing/bench/bench_catalog   (or QT_QPA_PLATFORM=offscreen)
+#include "benchdocument.h"
+#include "catalog/categorylist.h"
+#include "catalog/userdocuments.h"
+#include "fakeplatform.h"
+#include "platform/browserpane.h"
+#include "platform/documentpane.h"
+#include "windows/addin.h"
+#include "windows/frmmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <benchmark/benchmark.h>
+
+using namespace Voruvar;
+
+namespace {
+
+// A folder like the program's: reference documents (the real ones when built, else stand-ins of
+// realistic size) and a USER.ADD of 32,767 entries in random order.
+struct Installation
+{
+    QTemporaryDir dir;
+    Installation()
+    {
+        const QDir source(qEnvironmentVariable("VORUVAR_BIN_DIR", QCoreApplication::applicationDirPath() + u"/../bin"));
+        for (const QString &name : source.entryList({QStringLiteral("*.DOX")}, QDir::Files))
+            QFile::copy(source.filePath(name), dir.filePath(name));
+        // Long charts for AREA and TORX BITS, short pages for CONTINENTS and DENSITY.
+        for (const auto &[name, rows] : {std::pair{"AP.DOX", 80}, {"TX.DOX", 80}, {"Cn.DOX", 10}, {"DD.DOX", 10}}) {
+            QFile document(dir.filePath(QLatin1String(name)));
+            if (!document.exists() && document.open(QIODevice::WriteOnly))
+                document.write(benchDocument(name, rows));
+        }
+        QByteArray user;
+        QRandomGenerator random(42);
+        for (int i = 0; i < Catalog::UserDocuments::maxLines; ++i)
+            user += "user entry " + QByteArray::number(random.bounded(1000000)) + "||docs\\entry" +
+                    QByteArray::number(i) + ".html\r\n";
+        QFile file(dir.filePath(QStringLiteral("USER.ADD")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(user);
+    }
+};
+
+Installation &installation()
+{
+    static Installation instance;
+    return instance;
+}
+
+struct Session
+{
+    Testing::FakeMessagePresenter messages;
+    Testing::FakeInstanceProbe instances;
+    Testing::FakeScreenMetrics screen{1280, 1024, 15.0};
+    Testing::FakeProcessControl process;
+    Windows::Addin addin{{messages, instances, screen, process}, installation().dir.path()};
+};
+
+class CountingPane final : public Platform::DocumentPane
+{
+public:
+    void navigate(const QString &address) override
+    {
+        ++calls;
+        benchmark::DoNotOptimize(address.data());
+    }
+    QString locationURL() const override { return {}; }
+    void print(QPrinter *, std::function<void(bool)>) override {}
+    int calls = 0;
+};
+
+void BM_UserDocuments_load(benchmark::State &state)
+{
+    const QString userFile = Catalog::UserDocuments::filePath(installation().dir.path());
+    Catalog::UserDocuments documents;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(documents.load(userFile).size());
+}
+BENCHMARK(BM_UserDocuments_load)->Unit(benchmark::kMillisecond);
+
+void BM_CategoryList_build(benchmark::State &state)
+{
+    const QString userFile = Catalog::UserDocuments::filePath(installation().dir.path());
+    Catalog::UserDocuments documents;
+    for (auto _ : state) {
+        const Catalog::CategoryList list =
+            Catalog::CategoryList::build({QStringLiteral("/site"), QStringLiteral("North"), 0, userFile}, documents);
+        if (list.entries.size() != 42 + Catalog::UserDocuments::maxLines)
+            state.SkipWithError("wrong entry count");
+    }
+}
+BENCHMARK(BM_CategoryList_build)->Unit(benchmark::kMillisecond);
+
+// The same, filling List1, its count line and the caption of the main window: into an empty list
+// (argument 0, as at a start) and over the same entries again (argument 1, a refresh).
+void BM_BuildCategoryList_withList1(benchmark::State &state)
+{
+    const bool rebuild = state.range(0) != 0;
+    std::unique_ptr<Session> session;
+    for (auto _ : state) {
+        if (!rebuild || !session) {
+            state.PauseTiming();
+            session = std::make_unique<Session>();
+            session->addin.mainWindow().show();
+            if (rebuild)
+                session->addin.buildCategoryList();
+            state.ResumeTiming();
+        }
+        session->addin.buildCategoryList();
+        if (session->addin.mainWindow().List1()->count() != 42 + Catalog::UserDocuments::maxLines)
+            state.SkipWithError("wrong entry count");
+        if (!rebuild) {
+            state.PauseTiming();
+            session.reset();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_BuildCategoryList_withList1)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// From setting the list's selection to the Navigate call (a user entry: the last slot matches).
+void BM_Selection_toNavigate(benchmark::State &state)
+{
+    Session session;
+    session.addin.buildCategoryList();
+    CountingPane pane;
+    session.addin.documentDisplay().setMainPane(&pane);
+    QListWidget *list = session.addin.mainWindow().List1();
+    const int rows[2] = {int(state.range(0)), int(state.range(0)) + 1};
+    int turn = 0;
+    for (auto _ : state)
+        list->setCurrentRow(rows[turn ^= 1]);
+    if (pane.calls < int(state.iterations()))
+        state.SkipWithError("Navigate not called");
+}
+BENCHMARK(BM_Selection_toNavigate)->Arg(0)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+// From setting the selection to the built-in document painted in the visible main window.
+void BM_Selection_toBuiltInPainted(benchmark::State &state)
+{
+    Session session;
+    session.addin.settings().bytBypassBuiltIns = 0;
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.ADD")),
+                  installation().dir.filePath(QStringLiteral("USER.OFF")));
+    session.addin.buildCategoryList();
+    Windows::frmMain &main = session.addin.mainWindow();
+    main.show();
+    Platform::BrowserPane &pane = session.addin.detailsPane();
+    bool painted = false;
+    QObject::connect(&pane, &Platform::BrowserPane::documentPainted, [&painted] { painted = true; });
+    QListWidget *list = main.List1();
+    const bool longCharts = state.range(0) != 0;
+    const int first = int(session.addin.listEntries().indexOf(longCharts ? u"AREA"_qs : u"CONTINENTS"_qs));
+    const int second = int(session.addin.listEntries().indexOf(longCharts ? u"TORX BITS"_qs : u"DENSITY"_qs));
+    int turn = 0;
+    for (auto _ : state) {
+        painted = false;
+        list->setCurrentRow((turn ^= 1) ? first : second);
+        while (!painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.OFF")),
+                  installation().dir.filePath(QStringLiteral("USER.ADD")));
+    state.counters["document_chars"] = double(pane.nativeView()->toPlainText().size());
+}
+// Argument 1: two long charts (80 rows); 0: two short pages (10 rows).
+BENCHMARK(BM_Selection_toBuiltInPainted)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

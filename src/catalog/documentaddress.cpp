@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "documentaddress.h"
+
+#include "host/texttools.h"
+
+namespace Voruvar::Catalog {
+
+namespace {
+
+QString withForwardSlashes(QStringView text)
+{
+    QString result = text.toString();
+    result.replace(u'\\', u'/');
+    return result;
+}
+
+} // namespace
+
+bool DocumentAddress::isWebAddress(QStringView location)
+{
+    return Host::trimBlanks(location.left(4).toString().toUpper()) == u"HTTP";
+}
+
+QString DocumentAddress::joinToDirectory(QStringView directory, QStringView name)
+{
+    QString base = withForwardSlashes(directory);
+    while (base.endsWith(u'/'))
+        base.chop(1);
+    QString relative = withForwardSlashes(name);
+    qsizetype leading = 0;
+    while (leading < relative.size() && relative[leading] == u'/')
+        ++leading;
+    return base + u'/' + QStringView(relative).sliced(leading);
+}
+
+QString DocumentAddress::forUserLocation(QStringView directory, QStringView location)
+{
+    if (isWebAddress(location))
+        return location.toString();
+    if (location.startsWith(u'/'))
+        return withForwardSlashes(location);
+    return joinToDirectory(directory, location);
+}
+
+} // namespace Voruvar::Catalog

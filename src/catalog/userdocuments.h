@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Voruvar::Catalog {
+
+// The installation's own entries from "USER.ADD" beside the executable: one entry a line, a title,
+// "||" and a location. Slot k of both arrays holds line k; slot 0 is never filled.
+class UserDocuments final
+{
+public:
+    // Lines are counted with a 16-bit counter: no more are taken.
+    static constexpr int maxLines = 32767;
+
+    static QString filePath(const QString &executableDirectory);
+
+    // Rebuilds both arrays from the file and returns the titles to list, in file order. A missing
+    // or unreadable file gives no entries; reading stops quietly at the first line without "||"
+    // (which still gets its empty slot) and after the last line that may be taken.
+    QStringList load(const QString &filePath);
+
+    const QStringList &strUserTitles() const { return m_titles; }
+    const QStringList &strUserLocations() const { return m_locations; }
+    int highestIndex() const { return int(m_titles.size()) - 1; }
+
+private:
+    // Takes one line; false when the reading must stop.
+    bool takeLine(QByteArrayView line, QStringList &listed);
+
+    QStringList m_titles{QString()};
+    QStringList m_locations{QString()};
+};
+
+} // namespace Voruvar::Catalog

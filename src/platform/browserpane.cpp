@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "browserpane.h"
+
+#include "paneaddress.h"
+#include "webrenderer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QOpenGLContext>
+#include <QPluginLoader>
+#include <QPrinter>
+#include <QStackedLayout>
+#include <QStringDecoder>
+#include <QTextBrowser>
+
+// Exported by Qt GUI: the context every OpenGL context of the process shares with.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
+QT_END_NAMESPACE
+
+Q_LOGGING_CATEGORY(lcPane, "voruvar.platform.browserpane", QtWarningMsg)
+
+namespace Voruvar::Platform {
+
+namespace {
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+// The web renderer draws through OpenGL contexts that must share with one global context. It is
+// made here, just before the plugin is loaded, so that a start that never needs the web renderer
+// does not pay for OpenGL.
+void ensureGlobalShareContext()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    // The engine reads the shared context's format even where no OpenGL is to be had (an
+    // offscreen platform, say), so it is set whether or not it could be created.
+    if (!context->create())
+        qCInfo(lcPane) << "No OpenGL context for the web renderer";
+    qt_gl_set_global_share_context(context);
+}
+
+} // namespace
+
+// Qt's rich-text browser, telling once when it has painted a newly shown document.
+class NativeView final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+    std::function<void()> onFirstPaint;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTextBrowser::paintEvent(event);
+        if (auto painted = std::exchange(onFirstPaint, {}))
+            painted();
+    }
+};
+
+BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
+    : QWidget(parent), m_pluginDirectory(std::move(pluginDirectory))
+{
+    m_stack = new QStackedLayout(this);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_native = new NativeView(this);
+    m_native->setObjectName(QStringLiteral("nativeView"));
+    m_native->setAccessibleName(tr("Details"));
+    m_native->setOpenLinks(false);
+    m_native->setFrameShape(QFrame::NoFrame);
+    // A scroll bar that appears after the first layout narrows the page and lays the whole
+    // document out a second time: keeping it always there halves the time to show a long chart.
+    m_native->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(m_native, &QTextBrowser::anchorClicked, this, &BrowserPane::onNativeLink);
+    m_stack->addWidget(m_native);
+}
+
+BrowserPane::~BrowserPane() = default;
+
+QTextBrowser *BrowserPane::nativeView() const
+{
+    return m_native;
+}
+
+QString BrowserPane::webEnginePluginFileName()
+{
+    return QStringLiteral("libvoruvar_webengine.so");
+}
+
+bool BrowserPane::showingWebRenderer() const
+{
+    return m_web && m_stack->currentWidget() == m_web->widget();
+}
+
+void BrowserPane::navigate(const QString &address)
+{
+    const QUrl url = PaneAddress::toUrl(address);
+    if (!url.isValid()) {
+        qCInfo(lcPane) << "Refused address" << address;
+        return;
+    }
+    display(url);
+}
+
+QString BrowserPane::locationURL() const
+{
+    return m_location.toString(QUrl::FullyEncoded);
+}
+
+void BrowserPane::print(QPrinter *printer, std::function<void(bool ok)> finished)
+{
+    if (showingWebRenderer()) {
+        m_web->print(printer, std::move(finished));
+        return;
+    }
+    m_native->document()->print(printer);
+    if (finished)
+        finished(printer->printerState() != QPrinter::Error);
+}
+
+void BrowserPane::display(const QUrl &url)
+{
+    m_location = url;
+    qCInfo(lcPane) << "Showing" << url.toString(QUrl::FullyEncoded);
+    if (!url.isLocalFile()) {
+        showInWebRenderer(url);
+        return;
+    }
+    const QFileInfo file(url.toLocalFile());
+    if (!file.exists())
+        showError(url, tr("The file %1 does not exist.").arg(file.filePath()));
+    else if (file.isDir())
+        showError(url, tr("%1 is a folder, not a document.").arg(file.filePath()));
+    else if (!file.isReadable())
+        showError(url, tr("The file %1 cannot be read.").arg(file.filePath()));
+    else if (PaneAddress::isReferenceDocument(url))
+        showReferenceDocument(url);
+    else
+        showInWebRenderer(url);
+}
+
+void BrowserPane::showNative()
+{
+    if (showingWebRenderer())
+        m_web->stop();
+    m_stack->setCurrentWidget(m_native);
+}
+
+void BrowserPane::showReferenceDocument(const QUrl &url)
+{
+    QFile file(url.toLocalFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        showError(url, tr("The file %1 cannot be read: %2").arg(file.fileName(), file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    const QString html = decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes);
+    m_native->document()->setBaseUrl(url);
+    m_native->setHtml(html);
+    if (!url.fragment().isEmpty())
+        m_native->scrollToAnchor(url.fragment());
+    showNative();
+    qCInfo(lcPane) << "Shown" << url.toString(QUrl::FullyEncoded) << m_native->documentTitle();
+    m_native->onFirstPaint = [this, url] {
+        qCInfo(lcPane) << "Painted" << url.toString(QUrl::FullyEncoded);
+        Q_EMIT documentPainted(url);
+    };
+    m_native->viewport()->update();
+    Q_EMIT documentShown(url, true);
+}
+
+void BrowserPane::showError(const QUrl &url, const QString &reason)
+{
+    m_native->document()->setBaseUrl(QUrl());
+    m_native->setHtml(QStringLiteral("<html><head><title>%1</title></head><body>"
+                                     "<h2>%1</h2><p>%2</p><p><small>%3</small></p></body></html>")
+                          .arg(escaped(tr("This document cannot be shown")), escaped(reason),
+                               escaped(url.toString(QUrl::FullyEncoded))));
+    showNative();
+    m_native->onFirstPaint = {};
+    qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;
+    Q_EMIT documentShown(url, false);
+}
+
+void BrowserPane::showInWebRenderer(const QUrl &url)
+{
+    QString error;
+    WebRenderer *web = webRenderer(&error);
+    if (!web) {
+        showError(url, tr("The web renderer cannot be loaded: %1").arg(error));
+        return;
+    }
+    m_native->onFirstPaint = {};
+    m_stack->setCurrentWidget(web->widget());
+    web->load(url);
+}
+
+WebRenderer *BrowserPane::webRenderer(QString *error)
+{
+    if (m_web)
+        return m_web.get();
+    if (!m_webLoadError.isEmpty()) {
+        *error = m_webLoadError;
+        return nullptr;
+    }
+    ensureGlobalShareContext();
+    QPluginLoader loader(QDir(m_pluginDirectory).filePath(webEnginePluginFileName()));
+    auto *factory = qobject_cast<WebRendererFactory *>(loader.instance());
+    if (!factory) {
+        m_webLoadError = loader.errorString();
+        qCWarning(lcPane) << "Cannot load the web renderer:" << m_webLoadError;
+        *error = m_webLoadError;
+        return nullptr;
+    }
+    WebRendererFactory::Callbacks callbacks;
+    // A hidden web renderer may still finish an earlier load: only the one on show reports.
+    callbacks.urlChanged = [this](const QUrl &url) {
+        if (url.isValid() && showingWebRenderer())
+            m_location = url;
+    };
+    callbacks.loadFinished = [this](const QUrl &url, bool ok, const QString &title) {
+        if (!showingWebRenderer())
+            return;
+        qCInfo(lcPane) << (ok ? "Shown" : "Failed") << url.toString(QUrl::FullyEncoded) << title;
+        Q_EMIT documentShown(url, ok);
+    };
+    callbacks.handOver = [this](const QUrl &url) { display(url); };
+    m_web = factory->create(this, std::move(callbacks));
+    m_stack->addWidget(m_web->widget());
+    return m_web.get();
+}
+
+void BrowserPane::onNativeLink(const QUrl &link)
+{
+    if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
+        m_native->scrollToAnchor(link.fragment());
+        return;
+    }
+    display(m_location.resolved(link));
+}
+
+} // namespace Voruvar::Platform

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Voruvar developers
+#pragma once
+
+#include "platform/webrenderer.h"
+
+#include <QObject>
+
+class QWebEngineView;
+
+namespace Voruvar::Platform {
+
+// Qt WebEngine behind the web renderer interface: web addresses, users' own documents, PDF, text.
+class WebEngineRenderer final : public QObject, public WebRenderer
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WebEngineRenderer)
+
+public:
+    WebEngineRenderer(QWidget *parent, WebRendererFactory::Callbacks callbacks);
+    ~WebEngineRenderer() override;
+
+    QWidget *widget() override;
+    void load(const QUrl &url) override;
+    void stop() override;
+    QUrl url() const override;
+    void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
+
+private:
+    WebRendererFactory::Callbacks m_callbacks;
+    QWebEngineView *m_view = nullptr;
+    std::function<void(bool)> m_printFinished;
+};
+
+} // namespace Voruvar::Platform
