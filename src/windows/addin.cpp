@@ -7,7 +7,6 @@
 #include "frmwait.h"
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
-#include "host/numbertext.h"
 #include "platform/browserpane.h"
 #include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
