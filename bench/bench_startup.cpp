@@ -114,14 +114,20 @@ int main(int argc, char *argv[])
 
     // The add-in in a folder of its own, with the first document of the list.
     QTemporaryDir dir;
-    for (const char *name : {"voruvar", "libvoruvar_webengine.so"}) {
+    for (const char *name : {"voruvar", "voruvar-jetread", "libvoruvar_webengine.so"}) {
         if (!QFile::copy(bin + u'/' + QLatin1String(name), dir.filePath(QLatin1String(name)))) {
             std::fprintf(stderr, "cannot copy %s from %s\n", name, qPrintable(bin));
             return 1;
         }
     }
-    QFile::setPermissions(dir.filePath(QStringLiteral("voruvar")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const char *name : {"voruvar", "voruvar-jetread"})
+        QFile::setPermissions(dir.filePath(QLatin1String(name)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The host's database where the add-in on its own looks for it, so the start reads its retry
+    // count as at a site instead of stopping at the retrieval error box.
+    if (!QFile::copy(QStringLiteral(EXAMPLE_DATABASE), dir.filePath(QStringLiteral("z_udez.mdb")))) {
+        std::fprintf(stderr, "cannot copy %s\n", EXAMPLE_DATABASE);
+        return 1;
+    }
     // The first entry of the list is AREA: its document, or a stand-in of realistic size.
     const QString document = bin + QStringLiteral("/AP.DOX");
     const bool realDocument = QFile::copy(document, dir.filePath(QStringLiteral("AP.DOX")));
