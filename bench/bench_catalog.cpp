@@ -259,6 +259,14 @@ void BM_Selection_toBuiltInPainted_realDocuments(benchmark::State &state)
     state.counters["median_ms"] = median(medians);
     state.counters["worst_ms"] = *std::max_element(medians.begin(), medians.end());
     state.counters["documents"] = double(documents.size());
+    // The process's peak memory after the passes (with every kept document and drawing).
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                state.counters["peak_MiB"] = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        }
+    }
     state.SetLabel("worst " + worst.toStdString());
 }
 BENCHMARK(BM_Selection_toBuiltInPainted_realDocuments)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);

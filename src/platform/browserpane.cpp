@@ -32,7 +32,7 @@ namespace Voruvar::Platform {
 namespace {
 
 // Reference documents kept parsed for a quick return to them.
-constexpr int keptDocuments = 1;
+constexpr int keptDocuments = 8;
 
 QString escaped(const QString &text)
 {
