@@ -5,6 +5,7 @@
 // USER.ADD, a selection to the Navigate call, a selection to a built-in document painted.
 // Run: tests/run-under-xvfb build/testing/bench/bench_catalog   (or QT_QPA_PLATFORM=offscreen)
 #include "benchdocument.h"
+#include "catalog/builtincategory.h"
 #include "catalog/categorylist.h"
 #include "catalog/userdocuments.h"
 #include "fakeplatform.h"
@@ -22,6 +23,11 @@
 #include <QTextBrowser>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
 
 using namespace Voruvar;
 
@@ -178,6 +184,92 @@ void BM_Selection_toBuiltInPainted(benchmark::State &state)
 }
 // Argument 1: two long charts (80 rows); 0: two short pages (10 rows).
 BENCHMARK(BM_Selection_toBuiltInPainted)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The same for every real reference document that has been built, one after the other, so that
+// no document is shown twice in a row. One iteration is one pass over all of them; the time is
+// the mean per document, with the median and worst document (the medians over the passes) as
+// counters and every document's own figure on standard error.
+void BM_Selection_toBuiltInPainted_realDocuments(benchmark::State &state)
+{
+    const QDir built(qEnvironmentVariable("VORUVAR_BIN_DIR", QCoreApplication::applicationDirPath() + u"/../bin"));
+    const QStringList files = built.entryList({QStringLiteral("*.DOX")}, QDir::Files);
+    Session session;
+    session.addin.settings().bytBypassBuiltIns = 0;
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.ADD")),
+                  installation().dir.filePath(QStringLiteral("USER.OFF")));
+    session.addin.buildCategoryList();
+    Windows::frmMain &main = session.addin.mainWindow();
+    main.show();
+    QListWidget *list = main.List1();
+    struct Document
+    {
+        QString file;
+        int row;
+        std::vector<double> milliseconds;
+    };
+    std::vector<Document> documents;
+    for (const Catalog::BuiltInCategory &category : Catalog::BuiltInCategory::all()) {
+        const QString file = category.document.mid(1).toString();
+        if (files.contains(file))
+            documents.push_back({file, int(session.addin.listEntries().indexOf(category.title.toString())), {}});
+    }
+    if (documents.size() < 2) {
+        state.SkipWithError("fewer than two real documents built (build the docs target)");
+        return;
+    }
+    Platform::BrowserPane &pane = session.addin.detailsPane();
+    bool painted = false;
+    QObject::connect(&pane, &Platform::BrowserPane::documentPainted, [&painted] { painted = true; });
+    const auto show = [&](const Document &document) {
+        painted = false;
+        const auto start = std::chrono::steady_clock::now();
+        list->setCurrentRow(document.row);
+        while (!painted)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    // One pass first, untimed: fonts, image plugins and the like are loaded once per process.
+    for (const Document &document : documents)
+        show(document);
+    for (auto _ : state) {
+        double total = 0;
+        for (Document &document : documents) {
+            const double milliseconds = show(document);
+            document.milliseconds.push_back(milliseconds);
+            total += milliseconds;
+        }
+        state.SetIterationTime(total / 1000.0 / double(documents.size()));
+    }
+    QFile::rename(installation().dir.filePath(QStringLiteral("USER.OFF")),
+                  installation().dir.filePath(QStringLiteral("USER.ADD")));
+
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        const size_t middle = values.size() / 2;
+        return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    };
+    std::vector<double> medians;
+    QString worst;
+    for (const Document &document : documents) {
+        medians.push_back(median(document.milliseconds));
+        if (medians.back() >= *std::max_element(medians.begin(), medians.end()))
+            worst = document.file;
+        std::fprintf(stderr, "  %-10s %7.1f ms\n", qPrintable(document.file), medians.back());
+    }
+    state.counters["median_ms"] = median(medians);
+    state.counters["worst_ms"] = *std::max_element(medians.begin(), medians.end());
+    state.counters["documents"] = double(documents.size());
+    // The process's peak memory after the passes (with every kept document and drawing).
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                state.counters["peak_MiB"] = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        }
+    }
+    state.SetLabel("worst " + worst.toStdString());
+}
+BENCHMARK(BM_Selection_toBuiltInPainted_realDocuments)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

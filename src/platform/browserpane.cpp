@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "browserpane.h"
 
+#include "nativedocuments.h"
 #include "paneaddress.h"
 #include "webrenderer.h"
 
@@ -13,9 +14,10 @@
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QStackedLayout>
-#include <QStringDecoder>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 // Exported by Qt GUI: the context every OpenGL context of the process shares with.
 QT_BEGIN_NAMESPACE
@@ -28,6 +30,9 @@ Q_LOGGING_CATEGORY(lcPane, "voruvar.platform.browserpane", QtWarningMsg)
 namespace Voruvar::Platform {
 
 namespace {
+
+// Reference documents kept parsed for a quick return to them.
+constexpr int keptDocuments = 8;
 
 QString escaped(const QString &text)
 {
@@ -82,6 +87,10 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     m_native->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_native, &QTextBrowser::anchorClicked, this, &BrowserPane::onNativeLink);
     m_stack->addWidget(m_native);
+    m_documents = std::make_unique<NativeDocuments>(keptDocuments);
+    // Error pages have a document of their own, so they never overwrite a kept one.
+    m_errorPage = new QTextDocument(this);
+    m_errorPage->setUndoRedoEnabled(false);
 }
 
 BrowserPane::~BrowserPane() = default;
@@ -122,7 +131,17 @@ void BrowserPane::print(QPrinter *printer, std::function<void(bool ok)> finished
         m_web->print(printer, std::move(finished));
         return;
     }
-    m_native->document()->print(printer);
+    // A reference document is printed from its source, so its drawings come out at the full
+    // resolution embedded for paper rather than at the size rasterised for the screen.
+    if (const QString html = m_documents->html(m_native->document()); !html.isEmpty()) {
+        QTextDocument paper;
+        paper.setDefaultFont(m_native->document()->defaultFont());
+        paper.setBaseUrl(m_native->document()->baseUrl());
+        paper.setHtml(html);
+        paper.print(printer);
+    } else {
+        m_native->document()->print(printer);
+    }
     if (finished)
         finished(printer->printerState() != QPrinter::Error);
 }
@@ -157,16 +176,20 @@ void BrowserPane::showNative()
 
 void BrowserPane::showReferenceDocument(const QUrl &url)
 {
-    QFile file(url.toLocalFile());
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(url, tr("The file %1 cannot be read: %2").arg(file.fileName(), file.errorString()));
+    QString error;
+    bool needsContent = false;
+    QTextDocument *document = m_documents->document(url.toLocalFile(), m_native->font(),
+                                                    m_native->devicePixelRatioF(), &needsContent, &error);
+    if (!document) {
+        showError(url, tr("The file %1 cannot be read: %2").arg(url.toLocalFile(), error));
         return;
     }
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-    const QString html = decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes);
-    m_native->document()->setBaseUrl(url);
-    m_native->setHtml(html);
+    m_native->setDocument(document);
+    if (needsContent)
+        document->setHtml(m_documents->html(document));
+    m_documents->trim(document);
+    m_native->horizontalScrollBar()->setValue(0);
+    m_native->verticalScrollBar()->setValue(0);
     if (!url.fragment().isEmpty())
         m_native->scrollToAnchor(url.fragment());
     showNative();
@@ -181,11 +204,13 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
 
 void BrowserPane::showError(const QUrl &url, const QString &reason)
 {
-    m_native->document()->setBaseUrl(QUrl());
-    m_native->setHtml(QStringLiteral("<html><head><title>%1</title></head><body>"
+    m_errorPage->setDefaultFont(m_native->font());
+    m_errorPage->setHtml(QStringLiteral("<html><head><title>%1</title></head><body>"
                                      "<h2>%1</h2><p>%2</p><p><small>%3</small></p></body></html>")
                           .arg(escaped(tr("This document cannot be shown")), escaped(reason),
                                escaped(url.toString(QUrl::FullyEncoded))));
+    m_native->setDocument(m_errorPage);
+    m_documents->trim(m_errorPage);
     showNative();
     m_native->onFirstPaint = {};
     qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;

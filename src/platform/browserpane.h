@@ -11,9 +11,11 @@
 
 class QStackedLayout;
 class QTextBrowser;
+class QTextDocument;
 
 namespace Voruvar::Platform {
 
+class NativeDocuments;
 class NativeView;
 class WebRenderer;
 
@@ -60,6 +62,8 @@ private:
     QString m_pluginDirectory;
     QStackedLayout *m_stack = nullptr;
     NativeView *m_native = nullptr;
+    std::unique_ptr<NativeDocuments> m_documents;
+    QTextDocument *m_errorPage = nullptr;
     std::unique_ptr<WebRenderer> m_web;
     QString m_webLoadError;
     QUrl m_location;

@@ -153,6 +153,27 @@ private Q_SLOTS:
         QVERIFY(!m_pane->showingWebRenderer());
     }
 
+    // Documents shown before are kept for a quick return; an error page in between must not
+    // write over them, and a file changed since must show its new text.
+    void returnToADocument_afterAnErrorPageAndAChange()
+    {
+        const QString name = QStringLiteral("KEPT.DOX");
+        QVERIFY(QFile::copy(path(QStringLiteral("TX.DOX")), path(name)));
+        QVERIFY(showAndWait(path(name)));
+        QVERIFY(showAndWait(path(QStringLiteral("MISSING.DOX")), false));
+        QVERIFY(showAndWait(path(name)));
+        QVERIFY(nativeText().contains(u"Fixture page: T10 2.74 mm"));
+        QCOMPARE(m_pane->nativeView()->documentTitle(), QStringLiteral("Torx bits"));
+
+        QVERIFY(showAndWait(path(QStringLiteral("Cn.DOX"))));
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<html><head><title>Changed</title></head><body><p>Changed on disk</p></body></html>");
+        file.close();
+        QVERIFY(showAndWait(path(name)));
+        QCOMPARE(nativeText(), QStringLiteral("Changed on disk"));
+    }
+
     void refusedAddress_leavesThePaneAsItWas()
     {
         QVERIFY(showAndWait(path(QStringLiteral("TX.DOX"))));

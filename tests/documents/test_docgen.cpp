@@ -126,8 +126,9 @@ private Q_SLOTS:
         QVERIFY(page.contains(QStringLiteral("<p>m<sup>3</sup></p>")));
         QVERIFY(page.contains(
             QStringLiteral("<thead>\n<tr><th class=\"caption\" colspan=\"2\" align=\"left\">Sizes</th></tr>\n"
-                           "<tr><th>Item</th><th>Value (in)</th></tr>\n</thead>")));
-        QVERIFY(page.contains(QStringLiteral("<td align=\"left\">A &lt;b&gt;</td><td align=\"right\">0.2340</td>")));
+                           "<tr><th class=\"first\">Item</th><th>Value (in)</th></tr>\n</thead>")));
+        QVERIFY(page.contains(
+            QStringLiteral("<td class=\"first\" align=\"left\">A &lt;b&gt;</td><td align=\"right\">0.2340</td>")));
         QVERIFY(page.contains(QStringLiteral("<td align=\"right\">1,000</td>")));
         QVERIFY(page.contains(QStringLiteral("width=\"120\" height=\"60\" align=\"middle\" alt=\"A box\"/>")));
         QVERIFY(page.contains(QStringLiteral("width=\"20\" height=\"10\" align=\"middle\" alt=\"small box\"/>")));
@@ -141,6 +142,27 @@ private Q_SLOTS:
         const qsizetype at = page.indexOf(QStringLiteral("base64,")) + 7;
         const QByteArray svg = QByteArray::fromBase64(page.mid(at, page.indexOf(u'"', at) - at).toLatin1());
         QVERIFY2(svg.startsWith("<svg width=\"60\" height=\"30\" xmlns="), svg.constData());
+    }
+
+    // The cells draw the grid: the first column its left rule, and the headings the top rule
+    // when there is no caption row above them to draw it.
+    void table_marksTheCellsThatDrawTheOuterRules()
+    {
+        CsvTable table;
+        QString why;
+        QVERIFY2(CsvTable::parse(QStringLiteral("A,B\n1,2\n"), &table, &why), qPrintable(why));
+        QString error;
+        QString html = PageRenderer::tableHtml(table, QString(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(html.contains(QStringLiteral("<tr><th class=\"first top\">A</th><th class=\"top\">B</th></tr>")),
+                 qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<tr><td class=\"first\" align=\"left\">1</td><td align=\"right\">2</td>")),
+                 qPrintable(html));
+        QVERIFY(!html.contains(QStringLiteral("border=")));
+
+        table.caption = QStringLiteral("Caption");
+        html = PageRenderer::tableHtml(table, QString(), &error);
+        QVERIFY2(html.contains(QStringLiteral("<tr><th class=\"first\">A</th><th>B</th></tr>")), qPrintable(html));
     }
 
     void page_faults_stopTheBuild_data()

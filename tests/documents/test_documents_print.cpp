@@ -11,10 +11,12 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -56,8 +58,10 @@ PrintedLayout layOut(const QString &html, QPrinter *printer)
     QTextDocument document;
     document.setHtml(html);
     document.documentLayout()->setPaintDevice(printer);
-    // Margins are given at 96 dpi; the layout scales them to the printer.
-    const qreal margin = (2 / 2.54) * 96;
+    // Margins are given at the screen's resolution, whole pixels, as QTextDocument::print sets
+    // them (a fraction more or less moves rows near a page end); the layout scales them to the printer.
+    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    const qreal margin = int((2 / 2.54) * dpi);
     QTextFrameFormat format = document.rootFrame()->frameFormat();
     format.setMargin(margin);
     document.rootFrame()->setFrameFormat(format);

@@ -173,20 +173,30 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
     }
     QString html;
     html += QStringLiteral("<table class=\"data") + (table.styleClass.isEmpty() ? QString() : u' ' + table.styleClass) +
-            QStringLiteral("\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"");
+            QStringLiteral("\" cellspacing=\"0\" cellpadding=\"3\"");
     if (!table.width.isEmpty())
         html += QStringLiteral(" width=\"") + HtmlText::escape(table.width) + u'"';
     html += QStringLiteral(">\n<thead>\n");
     if (!caption.isEmpty())
         html += QStringLiteral("<tr><th class=\"caption\" colspan=\"%1\" align=\"left\">").arg(columns) + caption +
                 QStringLiteral("</th></tr>\n");
+    // The cells draw the table's rules (see style.css): they need to know the first column, and
+    // the headings need to know when no caption row above them draws the top rule.
+    const auto cellClass = [&caption](qsizetype column, bool headingRow) {
+        QStringList classes;
+        if (column == 0)
+            classes << QStringLiteral("first");
+        if (headingRow && caption.isEmpty())
+            classes << QStringLiteral("top");
+        return classes.isEmpty() ? QString() : QStringLiteral(" class=\"") + classes.join(u' ') + u'"';
+    };
     html += QStringLiteral("<tr>");
     for (qsizetype c = 0; c < columns; ++c) {
         const QString content = cellHtml(table.header.at(c), pageDir, error);
         if (!error->isEmpty())
             return {};
-        html += table.widths.isEmpty() ? QStringLiteral("<th>")
-                                       : QStringLiteral("<th width=\"") + table.widths.at(c) + QStringLiteral("\">");
+        html += QStringLiteral("<th") + cellClass(c, true) +
+                (table.widths.isEmpty() ? QString() : QStringLiteral(" width=\"") + table.widths.at(c) + u'"') + u'>';
         html += content + QStringLiteral("</th>");
     }
     html += QStringLiteral("</tr>\n</thead>\n<tbody>\n");
@@ -207,8 +217,8 @@ QString PageRenderer::tableHtml(const CsvTable &table, const QString &pageDir, Q
             // In a row with drawings, every cell without one starts with a strut as tall.
             const QString strut =
                 (rowHeight > 0 && heights.at(c) == 0) ? SvgFigure::strutElement(rowHeight) : QString();
-            html += QStringLiteral("<td align=\"") + align.at(c) + QStringLiteral("\">") + strut + contents.at(c) +
-                    QStringLiteral("</td>");
+            html += QStringLiteral("<td") + cellClass(c, false) + QStringLiteral(" align=\"") + align.at(c) +
+                    QStringLiteral("\">") + strut + contents.at(c) + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>\n");
     }
