@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 
 // Exported by Qt GUI: the context every OpenGL context of the process shares with.
@@ -188,6 +189,8 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
     if (needsContent)
         document->setHtml(m_documents->html(document));
     m_documents->trim(document);
+    // Filling the document moved the view's cursor past the new text; the page opens at its top.
+    m_native->setTextCursor(QTextCursor(document));
     m_native->horizontalScrollBar()->setValue(0);
     m_native->verticalScrollBar()->setValue(0);
     if (!url.fragment().isEmpty())

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -104,6 +105,21 @@ private Q_SLOTS:
         QCOMPARE(session.location(), url(QStringLiteral("AP.DOX")));
         QVERIFY(session.shownText().contains(u"the area of common shapes"));
         QVERIFY(session.messages.shown.isEmpty());
+    }
+
+    void start_alertNamingALongPage_opensItAtItsTop()
+    {
+        // A real reference page of the build, with its tables and drawings.
+        QFile::remove(m_dir.filePath(QStringLiteral("long.DOX")));
+        QVERIFY(QFile::copy(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/MCS.DOX"),
+                            m_dir.filePath(QStringLiteral("long.DOX"))));
+        writeUserFile("long page||long.DOX\r\n");
+        Session session(m_dir.path());
+        session.start(QStringLiteral("LONG PAGE")); // the first entry shows, then the alert's
+        QCOMPARE(session.location(), url(QStringLiteral("long.DOX")));
+        QVERIFY(QTest::qWaitForWindowExposed(&session.addin.mainWindow()));
+        QTest::qWait(100);
+        QCOMPARE(session.addin.detailsPane().nativeView()->verticalScrollBar()->value(), 0);
     }
 
     void start_alertNamingAUserEntry_showsItsDocument()
