@@ -5,6 +5,7 @@
 // and mouse, refresh.
 #include "fakejetdatabase.h"
 #include "fakeplatform.h"
+#include "testfiles.h"
 #include "platform/browserpane.h"
 #include "windows/addin.h"
 #include "windows/frmmain.h"
@@ -68,9 +69,7 @@ class TestCatalogWindow : public QObject
     QString url(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)).toString(); }
     void writeUserFile(const QByteArray &content)
     {
-        QFile file(m_dir.filePath(QStringLiteral("USER.ADD")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
+        Testing::writeTestFile(m_dir.filePath(QStringLiteral("USER.ADD")), content);
     }
 
 private Q_SLOTS:
@@ -186,10 +185,7 @@ private Q_SLOTS:
     void bypassedBuiltIns_stillWinForAUserEntryOfTheSameTitle()
     {
         writeUserFile("area||docs\\mine.DOX\r\n");
-        QFile settings(m_dir.filePath(QStringLiteral("DARUD.DCT")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("0\r\n0\r\n1\r\n");
-        settings.close();
+        Testing::writeTestFile(m_dir.filePath(QStringLiteral("DARUD.DCT")), "0\r\n0\r\n1\r\n");
         Session session(m_dir.path());
         session.start();
         QCOMPARE(session.entries(), QStringList{QStringLiteral("AREA")});

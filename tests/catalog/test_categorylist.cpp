@@ -4,6 +4,8 @@
 #include "catalog/categorylist.h"
 #include "catalog/userdocuments.h"
 
+#include "testfiles.h"
+
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -23,12 +25,7 @@ class TestCategoryList : public QObject
 
     QString userFile(const QByteArray &content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("USER.ADD"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(content);
-        return path;
+        return Voruvar::Testing::writeTestFile(m_dir.filePath(QStringLiteral("USER.ADD")), content);
     }
     QString noUserFile() const { return m_dir.filePath(QStringLiteral("none.add")); }
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "catalog/userdocuments.h"
 
+#include "testfiles.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,12 +19,7 @@ class TestUserDocuments : public QObject
 
     QString write(const QByteArray &content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("USER.ADD"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write(content);
-        return path;
+        return Voruvar::Testing::writeTestFile(m_dir.filePath(QStringLiteral("USER.ADD")), content);
     }
 
 private Q_SLOTS:
