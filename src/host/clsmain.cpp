@@ -66,19 +66,22 @@ QString clsMain::programDirectory(const QString &executableDirectory)
     return executableDirectory;
 }
 
-void clsMain::setR_PATH(const QVariantList &items)
+void clsMain::setR_PATH(const QVariant &collection)
 {
-    m_context.storePaths(hostValuesFromDBus(items));
+    if (const auto items = hostCollectionFromDBus(collection, HostContext::pathItemCount))
+        m_context.storePaths(*items);
 }
 
-void clsMain::setR_USER(const QVariantList &items)
+void clsMain::setR_USER(const QVariant &collection)
 {
-    m_context.storeUser(hostValuesFromDBus(items));
+    if (const auto items = hostCollectionFromDBus(collection, HostContext::userItemCount))
+        m_context.storeUser(*items);
 }
 
-void clsMain::setR_FLAG(const QVariantList &items)
+void clsMain::setR_FLAG(const QVariant &collection)
 {
-    m_context.storeFlags(hostValuesFromDBus(items));
+    if (const auto items = hostCollectionFromDBus(collection, HostContext::flagItemCount))
+        m_context.storeFlags(*items);
 }
 
 QString clsMain::Identify()

@@ -18,17 +18,20 @@ class clsMain final : public QObject
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(clsMain)
     // Write-only for the host; the read side exists only because Qt's property system needs one.
-    Q_PROPERTY(QVariantList R_PATH READ emptyCollection WRITE setR_PATH)
-    Q_PROPERTY(QVariantList R_USER READ emptyCollection WRITE setR_USER)
-    Q_PROPERTY(QVariantList R_FLAG READ emptyCollection WRITE setR_FLAG)
+    Q_PROPERTY(QVariant R_PATH READ emptyCollection WRITE setR_PATH)
+    Q_PROPERTY(QVariant R_USER READ emptyCollection WRITE setR_USER)
+    Q_PROPERTY(QVariant R_FLAG READ emptyCollection WRITE setR_FLAG)
 
 public:
     clsMain(HostContext &context, AutomationHost &host, QObject *parent = nullptr);
 
-    void setR_PATH(const QVariantList &items);
-    void setR_USER(const QVariantList &items);
-    void setR_FLAG(const QVariantList &items);
-    QVariantList emptyCollection() const { return {}; }
+    // Each takes the host's collection as it arrived, undecoded, so that a value of any type is
+    // looked at before it is read: only an array of variants is read, item by item. Anything
+    // else cannot be converted, and every field of the group keeps its value.
+    void setR_PATH(const QVariant &collection);
+    void setR_USER(const QVariant &collection);
+    void setR_FLAG(const QVariant &collection);
+    static QVariant emptyCollection() { return QVariant::fromValue(QVariantList()); }
 
     static QString identification();
     static QStringList authorTexts();

@@ -71,6 +71,26 @@ HostValue hostValueFromDBus(const QVariant &item)
     }
 }
 
+std::optional<QList<HostValue>> hostCollectionFromDBus(const QVariant &collection, qsizetype maxItems)
+{
+    if (collection.metaType() == QMetaType::fromType<QVariantList>())
+        return hostValuesFromDBus(collection.toList().mid(0, maxItems));
+    // Every array but of bytes or strings arrives undecoded; only one of variants is read.
+    if (collection.metaType() != QMetaType::fromType<QDBusArgument>())
+        return std::nullopt;
+    const auto argument = collection.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("av"))
+        return std::nullopt;
+    QList<HostValue> values;
+    argument.beginArray();
+    while (!argument.atEnd() && values.size() < maxItems) {
+        QDBusVariant item;
+        argument >> item;
+        values.append(hostValueFromDBus(item.variant()));
+    }
+    return values;
+}
+
 QList<HostValue> hostValuesFromDBus(const QVariantList &items)
 {
     QList<HostValue> values;

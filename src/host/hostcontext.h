@@ -66,6 +66,8 @@ struct HostContext
     void storeUser(const QList<HostValue> &items, const QLocale &locale = QLocale::system());
     void storeFlags(const QList<HostValue> &items, const QLocale &locale = QLocale::system());
 
+    friend bool operator==(const HostContext &, const HostContext &) = default;
+
     static constexpr int pathItemCount = 8;
     static constexpr int userItemCount = 17;
     static constexpr int flagItemCount = 11;

@@ -3,6 +3,7 @@
 #include "clsmainadaptor.h"
 #include "fakeautomationhost.h"
 #include "host/hostcontext.h"
+#include "wrongcollections.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -129,6 +130,29 @@ private Q_SLOTS:
         m_context.strDataPath = QStringLiteral("/data");
         QCOMPARE(setCollection(QStringLiteral("R_PATH"), {}).type(), QDBusMessage::ReplyMessage);
         QCOMPARE(m_context.strDataPath, QStringLiteral("/data"));
+    }
+
+    void properties_anythingButAnArrayOfVariants_keepsEveryField_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const auto &wrong : Voruvar::Testing::wrongCollections())
+            QTest::newRow(wrong.signature) << QString::fromLatin1(wrong.text);
+    }
+
+    void properties_anythingButAnArrayOfVariants_keepsEveryField()
+    {
+        QFETCH(QString, value);
+        HostContext before;
+        before.strDataPath = QStringLiteral("/data");
+        before.strAccountName = QStringLiteral("Ann");
+        before.strAccessLevel = QStringLiteral("2");
+        before.dtUserItem15 = HostDate{45000.5};
+        before.bytRemindersOff = 1;
+        before.strSiteName = QStringLiteral("Plant 4");
+        m_context = before;
+        for (const char *property : {"R_PATH", "R_USER", "R_FLAG"})
+            QCOMPARE(Voruvar::Testing::setPropertyWithGdbus(QLatin1String(property), value), 0);
+        QVERIFY(m_context == before);
     }
 
     void methods_texts()

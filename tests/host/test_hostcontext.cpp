@@ -201,8 +201,8 @@ private Q_SLOTS:
         FakeAutomationHost host;
         clsMain automation(context, host);
         automation.SetOverride(QStringLiteral("east"), QStringLiteral("$318547"));
-        automation.setR_PATH({QString(), QString(), QString(), QString(), QString(), QString(), QString(),
-                              QStringLiteral(" west ")});
+        automation.setR_PATH(QVariantList{QString(), QString(), QString(), QString(), QString(), QString(), QString(),
+                                          QStringLiteral(" west ")});
         QCOMPARE(context.strSitePath, QStringLiteral(" west "));
     }
 
