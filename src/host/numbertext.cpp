@@ -2,10 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "numbertext.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
+
+#include <locale.h>
+#include <stdlib.h>
 
 namespace Voruvar::Host {
 
@@ -45,6 +49,14 @@ double radixNumber(QStringView digits, int base)
     return static_cast<qint32>(static_cast<quint32>(value));
 }
 
+// strtod in the C locale, whatever locale the process runs in: the text holds only what the
+// rule read, with "." as its decimal point. Out of range gives an infinity, as strtod does.
+double cLocaleStrtod(const std::string &number)
+{
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(number.c_str(), nullptr, c);
+}
+
 } // namespace
 
 double numberFromText(QStringView text)
@@ -57,12 +69,15 @@ double numberFromText(QStringView text)
     };
 
     skip();
-    if (i + 1 < n && text[i] == u'&') {
-        const QChar kind = text[i + 1].toUpper();
+    if (i < n && text[i] == u'&') {
+        qsizetype k = i + 1;
+        while (k < n && isSkipped(text[k]))
+            ++k;
+        const QChar kind = k < n ? text[k].toUpper() : QChar();
         if (kind == u'H')
-            return radixNumber(text.mid(i + 2), 16);
+            return radixNumber(text.mid(k + 1), 16);
         if (kind == u'O')
-            return radixNumber(text.mid(i + 2), 8);
+            return radixNumber(text.mid(k + 1), 8);
     }
 
     std::string number;
@@ -110,7 +125,7 @@ double numberFromText(QStringView text)
         if (expDigits)
             number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return cLocaleStrtod(number);
 }
 
 std::optional<double> textAsNumber(QStringView text, const QLocale &locale)

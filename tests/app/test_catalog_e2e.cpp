@@ -79,10 +79,12 @@ class TestCatalogEndToEnd : public QObject
 
     QString fileUrl(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)).toString(); }
 
-    void startAddin()
+    void startAddin(const QString &locale = QString())
     {
         m_output.clear();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!locale.isEmpty())
+            environment.insert(QStringLiteral("LC_ALL"), locale);
         environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                            QStringLiteral("voruvar.platform.browserpane.info=true"));
         m_addin.setProcessEnvironment(environment);
@@ -166,6 +168,24 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(m_output.contains(expected), m_output.constData(), 60000);
         QVERIFY(webEngineMapped(m_addin.processId()));
         QVERIFY(!m_output.contains("Invalid Reference"));
+        dropAddin();
+    }
+
+    // With a comma as the locale's decimal separator, the settings line "1.5" still reads as
+    // one and a half, not as 1: the built-in categories stay listed.
+    void settingsUnderACommaLocale_readWithThePoint()
+    {
+        const QString settings = m_dir.filePath(QStringLiteral("DARUD.DCT"));
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0\r\n0\r\n1.5\r\n");
+        file.close();
+        startAddin(QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(setCollection(QStringLiteral("R_PATH"), dataPath()).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(callMethod(QStringLiteral("M_ExecAlert"), {QStringLiteral("TORX BITS")}).type(),
+                 QDBusMessage::ReplyMessage);
+        QTRY_VERIFY2_WITH_TIMEOUT(shown(fileUrl(QStringLiteral("TX.DOX"))), m_output.constData(), 15000);
+        QFile::remove(settings);
         dropAddin();
     }
 

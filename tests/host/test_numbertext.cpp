@@ -4,7 +4,9 @@
 
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 
 using namespace Voruvar::Host;
 
@@ -13,6 +15,14 @@ class TestNumberText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs in a locale whose decimal separator is a comma, where the C library's own
+    // number reading takes "1.5" for 1.
+    void initTestCase()
+    {
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "the de_DE.UTF-8 locale is not installed");
+        QCOMPARE(std::strtod("1,5", nullptr), 1.5);
+    }
+
     void numberFromText_data()
     {
         QTest::addColumn<QString>("text");
@@ -41,6 +51,10 @@ private Q_SLOTS:
         QTest::newRow("octal") << "&O17" << 15.0;
         QTest::newRow("octal stops at 8") << "&O18" << 1.0;
         QTest::newRow("ampersand alone") << "&" << 0.0;
+        QTest::newRow("blank between ampersand and H") << "& H1" << 1.0;
+        QTest::newRow("blanks around the O") << " &\tO 17" << 15.0;
+        QTest::newRow("fraction below one") << "0.9" << 0.9;
+        QTest::newRow("fraction with sign and exponent") << "-1.5e1" << -15.0;
         QTest::newRow("point only") << "." << 0.0;
         QTest::newRow("point then digits") << ".5" << 0.5;
         QTest::newRow("sign without digits") << "-" << 0.0;
