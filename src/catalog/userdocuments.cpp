@@ -8,12 +8,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcUserDocuments, "voruvar.catalog.userdocuments")
 
 namespace Voruvar::Catalog {
 
 namespace {
+
+// Only this much of the file is read: 32,767 lines of any sensible length fit many times over.
+constexpr qint64 readLimit = qint64(64) << 20;
 
 QByteArrayView trimmedBlanks(QByteArrayView bytes)
 {
@@ -22,6 +28,18 @@ QByteArrayView trimmedBlanks(QByteArrayView bytes)
     while (!bytes.isEmpty() && bytes.back() == ' ')
         bytes.chop(1);
     return bytes;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 
 } // namespace
@@ -34,19 +52,33 @@ QString UserDocuments::filePath(const QString &executableDirectory)
     return directory + u"/USER.ADD";
 }
 
+UserDocuments::Encoding UserDocuments::encodingOf(QByteArrayView &data)
+{
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        data = data.sliced(3);
+        return Encoding::Utf8;
+    }
+    return !isAscii(data) && isValidUtf8(data) ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
+QString UserDocuments::decode(QByteArrayView bytes) const
+{
+    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : Windows1252::decode(bytes);
+}
+
 bool UserDocuments::takeLine(QByteArrayView line, QStringList &listed)
 {
     if (m_titles.size() > maxLines)
         return false;
     m_titles.append(QString());
     m_locations.append(QString());
-    // The file is single-byte text, so the separator is found among the bytes.
+    // The separator and the blanks are single bytes that no multi-byte UTF-8 sequence holds, so
+    // both are found among the bytes before decoding, whichever the encoding.
     const qsizetype separator = line.indexOf(QByteArrayView("||"));
     if (separator < 0)
         return false;
-    // The blank is the same byte in the code page: trim before decoding.
-    m_titles.last() = Windows1252::decode(trimmedBlanks(line.first(separator))).toUpper();
-    m_locations.last() = Windows1252::decode(trimmedBlanks(line.sliced(separator + 2)));
+    m_titles.last() = decode(trimmedBlanks(line.first(separator))).toUpper();
+    m_locations.last() = decode(trimmedBlanks(line.sliced(separator + 2)));
     listed.append(m_titles.last());
     return true;
 }
@@ -65,48 +97,32 @@ QStringList UserDocuments::load(const QString &filePath)
         qCDebug(lcUserDocuments) << "Cannot open" << filePath << file.errorString();
         return listed;
     }
+    const QByteArray content = file.read(readLimit);
+    if (!file.atEnd())
+        qCWarning(lcUserDocuments, "Only the first %lld MiB of '%s' are read", readLimit >> 20, qPrintable(filePath));
 
-    // Lines end at CR or CR LF; a lone LF stays in the line. Read in blocks so that a file
-    // without line ends, however large, is taken in one piece without re-scanning it.
-    QByteArray line;
-    QByteArray block(64 * 1024, Qt::Uninitialized);
-    bool skipLineFeed = false;
-    for (;;) {
-        const qint64 got = file.read(block.data(), block.size());
-        if (got <= 0)
+    // Files written on Windows are Windows-1252; editors here save UTF-8, which a byte-order
+    // mark or valid multi-byte sequences give away.
+    QByteArrayView data(content);
+    m_encoding = encodingOf(data);
+
+    // Lines end at CR or CR LF; a lone LF stays in the line.
+    int lineNumber = 0;
+    while (!data.isEmpty()) {
+        const qsizetype end = data.indexOf('\r');
+        const QByteArrayView line = end < 0 ? data : data.first(end);
+        data = end < 0 ? QByteArrayView() : data.sliced(end + 1);
+        if (end >= 0 && data.startsWith('\n'))
+            data = data.sliced(1);
+        ++lineNumber;
+        if (!takeLine(line, listed)) {
+            // An empty last line ends the file harmlessly; any other stop hides what follows.
+            if (lineNumber <= maxLines && (!data.isEmpty() || !trimmedBlanks(line).isEmpty()))
+                qCWarning(lcUserDocuments, "'%s' line %d has no \"||\": it and the lines after it are not listed",
+                          qPrintable(filePath), lineNumber);
             break;
-        QByteArrayView rest(block.constData(), got);
-        if (skipLineFeed && rest.front() == '\n')
-            rest = rest.sliced(1);
-        skipLineFeed = false;
-        for (;;) {
-            const qsizetype end = rest.indexOf('\r');
-            if (end < 0) {
-                line.append(rest);
-                break;
-            }
-            // A line that lies whole in the block is taken from it without a copy.
-            bool goOn = true;
-            if (line.isEmpty()) {
-                goOn = takeLine(rest.first(end), listed);
-            } else {
-                line.append(rest.first(end));
-                goOn = takeLine(line, listed);
-                line.truncate(0);
-            }
-            if (!goOn)
-                return listed;
-            rest = rest.sliced(end + 1);
-            if (rest.isEmpty()) {
-                skipLineFeed = true;
-                break;
-            }
-            if (rest.front() == '\n')
-                rest = rest.sliced(1);
         }
     }
-    if (!line.isEmpty())
-        takeLine(line, listed);
     return listed;
 }
 
