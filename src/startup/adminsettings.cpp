@@ -80,6 +80,9 @@ std::optional<QString> AdminSettings::writeTo(const QString &directory) const
     // Unbuffered, so a write that breaks off (a full disk) is seen here: buffered, the short write
     // would go unnoticed and the cut-off file would replace the old one.
     QSaveFile file(filePath(directory));
+    // An installation folder that belongs to root may have only this file made writable for
+    // administrators: where no new file can be made beside it, it is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     errno = 0;

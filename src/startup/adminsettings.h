@@ -25,7 +25,8 @@ struct AdminSettings
     static AdminSettings readFrom(const QString &directory);
 
     // Writes the three switches as "1" or "0" lines ended by CR LF (9 bytes). The new file
-    // replaces the old one only once it is complete; nullopt on success, else the reason.
+    // replaces the old one only once it is complete, or, in a folder where no file can be made,
+    // overwrites a writable old one in place; nullopt on success, else the reason.
     std::optional<QString> writeTo(const QString &directory) const;
 
     bool opensMaximized() const;

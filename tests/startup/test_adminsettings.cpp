@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include <csignal>
-#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Voruvar;
@@ -43,24 +43,39 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// Root ignores folder permissions; dropping the override from the effective set lets the
-// test see what an ordinary user sees. Raised again afterwards.
-bool setPermissionOverride(bool on)
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0)
-        return false;
-    for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
-        if (on)
-            data[cap / 32].effective |= data[cap / 32].permitted & (1u << (cap % 32));
-        else
-            data[cap / 32].effective &= ~(1u << (cap % 32));
-    }
-    return ::syscall(SYS_capset, &header, data) == 0;
-}
-
 const QByteArray allTicked("1\r\n1\r\n1\r\n");
+
+// nobody: the user a test running as root saves as.
+constexpr uid_t ordinaryUser = 65534;
+
+// Saves all three switches ticked as an ordinary user (in a child process that gives up root,
+// when the test runs as root, since root may write anywhere). Returns 0 when the save wrote the
+// file and confirmed it, 1 when it refused with a "Save Failure" box naming the file and the
+// reason, and something else otherwise.
+int saveAllTickedAsOrdinaryUser(const QString &directory)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(ordinaryUser) != 0 || ::setuid(ordinaryUser) != 0))
+            ::_exit(3);
+        AdminSettings settings;
+        RecordingHostLog log;
+        FakeMessagePresenter messages;
+        const bool saved = Startup::saveAdminSettings(directory, {true, true, true}, settings, log, messages);
+        const Platform::Message box = messages.shown.value(0);
+        const bool confirmed = saved && box.title == u"Success" && settings.bytBypassBuiltIns == 1 &&
+                               log.entries == QStringList{QStringLiteral("Administrative Options Updated")};
+        const bool refused = !saved && box.title == u"Save Failure" && box.icon == Platform::MessageIcon::Error &&
+                             box.text.contains(AdminSettings::filePath(directory)) &&
+                             (box.text.contains(u"ermission denied") || box.text.contains(u"not writable")) &&
+                             settings == AdminSettings{} && log.entries.isEmpty();
+        ::_exit(confirmed ? 0 : refused ? 1 : 2);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 } // namespace
 
@@ -199,34 +214,48 @@ private Q_SLOTS:
         QCOMPARE(AdminSettings::readFrom(dir.path()), settings);
     }
 
-    void save_unwritableFolder_saveFailure_oldFileAndSettingsKept()
+    // As an ordinary user: a folder that can take a new file gets the file replaced whole (a
+    // new inode); a read-only folder gets a writable file overwritten in place; a read-only file
+    // is never written.
+    void save_permissions_data()
     {
-        QTemporaryDir dir;
-        const QString path = AdminSettings::filePath(dir.path());
-        QVERIFY(writeFile(path, "0\r\n1\r\n0\r\n"));
-        AdminSettings settings = AdminSettings::readFrom(dir.path());
-        const AdminSettings before = settings;
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool dropped = ::geteuid() == 0 && setPermissionOverride(false);
-        if (::geteuid() == 0 && !dropped)
-            QSKIP("running as root without the right to drop the permission override");
-        RecordingHostLog log;
-        FakeMessagePresenter messages;
-        const bool saved = Startup::saveAdminSettings(dir.path(), {true, true, true}, settings, log, messages);
-        if (dropped)
-            setPermissionOverride(true);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("sameInode");
+        QTest::newRow("writable folder: replaced whole") << true << true << true << false;
+        QTest::newRow("read-only folder, writable file: in place") << false << true << true << true;
+        QTest::newRow("read-only folder and file: Save Failure") << false << false << false << true;
+        QTest::newRow("writable folder, read-only file: Save Failure") << true << false << false << true;
+    }
 
-        QVERIFY(!saved);
-        QCOMPARE(settings, before);
-        QVERIFY(log.entries.isEmpty());
-        QCOMPARE(messages.shown.size(), 1);
-        const Platform::Message box = messages.shown.first();
-        QCOMPARE(box.title, QStringLiteral("Save Failure"));
-        QCOMPARE(box.icon, Platform::MessageIcon::Error);
-        QVERIFY2(box.text.contains(path), qPrintable(box.text));
-        QVERIFY2(box.text.contains(u"ermission denied"), qPrintable(box.text));
-        QCOMPARE(readFile(path), QByteArray("0\r\n1\r\n0\r\n"));
+    void save_permissions()
+    {
+        QFETCH(bool, folderWritable);
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, saved);
+        QFETCH(bool, sameInode);
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        const QByteArray path = QFile::encodeName(AdminSettings::filePath(dir.path()));
+        QVERIFY(writeFile(QString::fromLocal8Bit(path), "0\r\n1\r\n0\r\n"));
+        struct stat before{};
+        QCOMPARE(::stat(path.constData(), &before), 0);
+        if (::geteuid() == 0) {
+            QCOMPARE(::chown(folder.constData(), ordinaryUser, ordinaryUser), 0);
+            QCOMPARE(::chown(path.constData(), ordinaryUser, ordinaryUser), 0);
+        }
+        QCOMPARE(::chmod(path.constData(), fileWritable ? 0644 : 0444), 0);
+        QCOMPARE(::chmod(folder.constData(), folderWritable ? 0755 : 0555), 0);
+
+        QCOMPARE(saveAllTickedAsOrdinaryUser(dir.path()), saved ? 0 : 1);
+        ::chmod(folder.constData(), 0755);
+
+        struct stat after{};
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QCOMPARE(after.st_ino == before.st_ino, sameInode);
+        QCOMPARE(readFile(QString::fromLocal8Bit(path)), saved ? allTicked : QByteArray("0\r\n1\r\n0\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
     }
 
     // A write that breaks off (here: the file-size limit, as a full disk would) leaves the old file whole.
