@@ -10,6 +10,7 @@
 #include "startup/retrycountfetch.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -110,6 +111,26 @@ void BM_TB101_after50Attempts_crashingFile(benchmark::State &state)
     tb101After50(state, data.dir.path());
 }
 BENCHMARK(BM_TB101_after50Attempts_crashingFile)->Unit(benchmark::kMillisecond);
+
+// A reader that never answers: how long one read takes to give up, against its 300 ms limit.
+void BM_HangingReader_timeLimit(benchmark::State &state)
+{
+    DataFolder data;
+    Testing::JetFixtureWriter::keys(QStringLiteral("tundra"), Testing::JetType::Text, {}).save(data.database());
+    const QString hanging = data.dir.filePath(QStringLiteral("hang"));
+    QFile script(hanging);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nexec sleep 30\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Platform::JetKeyQuery query = Startup::RetryCountFetch::query(data.dir.path());
+    for (auto _ : state) {
+        Platform::JetReaderProcess reader(hanging, 300);
+        if (reader.readKey(query).outcome != Platform::JetKeyRead::Outcome::Failed)
+            state.SkipWithError("the hanging reader gave an answer");
+    }
+}
+BENCHMARK(BM_HangingReader_timeLimit)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -19,7 +19,7 @@ namespace Voruvar::Platform {
 // | 3103   | NotJet          | the header is not that of a Jet database (too short, other data)  |
 // | 3104   | Unsupported     | a Jet header of a format not read here (Access 2007 and later)    |
 // | 3105   | WrongPassword   | the database password is not the one expected                     |
-// | 3106   | Locked          | another program holds a lock on the file                          |
+// | 3106   | Locked          | another program has the file open exclusively (whole-file lock)   |
 // | 3107   | Damaged         | the reader cannot open the file or its catalog                    |
 // | 3108   | TableMissing    | no table of that name                                             |
 // | 3109   | ColumnMissing   | the table lacks the key or the value column                       |

@@ -39,8 +39,11 @@ struct FileDescriptor
     }
 };
 
-// Another program's lock on the file, of either kind (flock or a record lock).
-bool lockedByOther(int fd)
+// Another program has the file open exclusively: it holds an exclusive flock, or one write
+// lock over the whole file. Range locks, which a database open in a console holds as a matter
+// of course (Jet's own, or those of a share serving Windows consoles), do not keep it from
+// being read alongside.
+bool lockedByOther(int fd, off_t size)
 {
     if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
@@ -48,14 +51,18 @@ bool lockedByOther(int fd)
     } else {
         ::flock(fd, LOCK_UN);
     }
+    // A whole-file write lock covers the first byte, and no other owner can hold a write lock
+    // there beside it: the lock that conflicts there is the one to look at.
     struct flock probe
     {
     };
     probe.l_type = F_RDLCK;
     probe.l_whence = SEEK_SET;
     probe.l_start = 0;
-    probe.l_len = 0;
-    return ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+    probe.l_len = 1;
+    if (::fcntl(fd, F_OFD_GETLK, &probe) != 0 || probe.l_type == F_UNLCK)
+        return false;
+    return probe.l_start == 0 && (probe.l_len == 0 || probe.l_len >= size);
 }
 
 // One answer line of the reader program.
@@ -131,7 +138,7 @@ JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
     if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
         return JetKeyRead::failed(
             jetFailure(JetFailure::FileUnreadable, QStringLiteral("%1 is not a regular file").arg(query.file)));
-    if (lockedByOther(file.fd))
+    if (lockedByOther(file.fd, info.st_size))
         return JetKeyRead::failed(
             jetFailure(JetFailure::Locked, QStringLiteral("%1 is locked by another program").arg(query.file)));
 
@@ -166,8 +173,11 @@ JetKeyRead JetReaderProcess::readKey(const JetKeyQuery &query)
         return m_last->read;
 
     JetKeyRead read = runReader(query, file.fd);
-    const bool worthKeeping =
-        read.outcome != JetKeyRead::Outcome::Failed || read.failure.number != int(JetFailure::ReaderMissing);
+    // Only answers that follow from the file's bytes are kept; a reader that was slow or could
+    // not be started may do better at the next attempt.
+    const bool worthKeeping = read.outcome != JetKeyRead::Outcome::Failed ||
+                              (read.failure.number != int(JetFailure::ReaderMissing) &&
+                               read.failure.number != int(JetFailure::ReaderTimedOut));
     if (worthKeeping)
         m_last = Answer{query, stamp, read};
     else

@@ -13,9 +13,11 @@ namespace Voruvar::Platform {
 // Reads keys from Jet databases with the small reader program voruvar-jetread, started once per
 // read with a time limit, so that a file that makes the database library crash or hang costs
 // one failed read and nothing else. Before starting it, the file itself is checked here:
-// present, readable, not locked by another program, a Jet 3 or Jet 4 header, and the password.
-// The reader is handed the file already opened, so it reads exactly the file that was checked.
-// The last answer is kept: an unchanged file (same inode, size and change times) is not read again.
+// present, readable, not open exclusively by another program, a Jet 3 or Jet 4 header, and the
+// password. The reader is handed the file already opened, so it reads exactly the file that was
+// checked. The last answer that follows from the file's bytes is kept: an unchanged file (same
+// inode, size and change times) is not read again. A time-out or a reader that cannot be
+// started is not kept, so the next attempt reads again.
 class JetReaderProcess final : public JetDatabase
 {
 public:
