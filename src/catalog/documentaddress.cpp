@@ -24,14 +24,16 @@ bool DocumentAddress::isWebAddress(QStringView location)
 
 QString DocumentAddress::joinToDirectory(QStringView directory, QStringView name)
 {
-    QString base = withForwardSlashes(directory);
+    // The directory is this system's own path, where "\\" is a character like any other; only
+    // the name, written for either system, has its backslashes read as separators.
+    QStringView base = directory;
     while (base.endsWith(u'/'))
         base.chop(1);
     QString relative = withForwardSlashes(name);
     qsizetype leading = 0;
     while (leading < relative.size() && relative[leading] == u'/')
         ++leading;
-    return base + u'/' + QStringView(relative).sliced(leading);
+    return base.toString() + u'/' + QStringView(relative).sliced(leading);
 }
 
 QString DocumentAddress::forUserLocation(QStringView directory, QStringView location)

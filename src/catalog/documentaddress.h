@@ -16,9 +16,10 @@ public:
     // A location whose first four characters are "HTTP" in any letter case is a web address.
     static bool isWebAddress(QStringView location);
 
-    // The directory joined with a relative name. `\` counts as a path separator as well as `/`
-    // (so files written for Windows installations keep working), and exactly one separator
-    // stands between the two; an empty name gives the directory itself, with a trailing `/`.
+    // The directory joined with a relative name. In the name, `\` counts as a path separator as
+    // well as `/` (so files written for Windows installations keep working); the directory is
+    // taken as it stands. Exactly one separator stands between the two; an empty name gives the
+    // directory itself, with a trailing `/`.
     static QString joinToDirectory(QStringView directory, QStringView name);
 
     // The address of a user location: a web address as it stands, an absolute path ("/...")

@@ -117,6 +117,17 @@ private Q_SLOTS:
         QCOMPARE(display.addressesFor(selected), addresses);
     }
 
+    // A backslash in the program's own folder is part of a name there, not a separator.
+    void addresses_folderWithABackslash_keptAsItStands()
+    {
+        loadUserFile("MATH||formulas\\math.htm\r\nABS||/srv\\docs\\b.html\r\n");
+        const QString folder = QStringLiteral("/opt/we\\ird");
+        DocumentDisplay display(m_documents, folder);
+        QCOMPARE(display.addressesFor(QStringLiteral("TORX BITS")), QStringList{folder + u"/TX.DOX"});
+        QCOMPARE(display.addressesFor(QStringLiteral("MATH")), QStringList{folder + u"/formulas/math.htm"});
+        QCOMPARE(display.addressesFor(QStringLiteral("ABS")), QStringList{QStringLiteral("/srv/docs/b.html")});
+    }
+
     void show_navigatesTheSecondPaneOnlyWhileVisible()
     {
         loadUserFile("TWICE||first.htm\r\nTWICE||second.htm\r\n");
