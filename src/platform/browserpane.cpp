@@ -88,6 +88,9 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     m_native->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(m_native, &QTextBrowser::anchorClicked, this, &BrowserPane::onNativeLink);
     m_stack->addWidget(m_native);
+    // The pane takes the keyboard focus for whichever renderer is on show, in the pane's own
+    // place in the tab order.
+    setFocusProxy(m_native);
     m_documents = std::make_unique<NativeDocuments>(keptDocuments);
     // Error pages have a document of their own, so they never overwrite a kept one.
     m_errorPage = new QTextDocument(this);
@@ -172,7 +175,11 @@ void BrowserPane::showNative()
 {
     if (showingWebRenderer())
         m_web->stop();
+    const bool hadFocus = hasFocus();
     m_stack->setCurrentWidget(m_native);
+    setFocusProxy(m_native);
+    if (hadFocus)
+        m_native->setFocus();
 }
 
 void BrowserPane::showReferenceDocument(const QUrl &url)
@@ -229,7 +236,11 @@ void BrowserPane::showInWebRenderer(const QUrl &url)
         return;
     }
     m_native->onFirstPaint = {};
+    const bool hadFocus = hasFocus();
     m_stack->setCurrentWidget(web->widget());
+    setFocusProxy(web->widget());
+    if (hadFocus)
+        web->widget()->setFocus();
     web->load(url);
 }
 
@@ -265,6 +276,9 @@ WebRenderer *BrowserPane::webRenderer(QString *error)
     callbacks.handOver = [this](const QUrl &url) { display(url); };
     m_web = factory->create(this, std::move(callbacks));
     m_stack->addWidget(m_web->widget());
+    // Made last, the web renderer would come last in the tab order: it takes the native
+    // browser's place, which only one of them holds on show at a time.
+    setTabOrder(m_native, m_web->widget());
     return m_web.get();
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -62,6 +63,8 @@ frmMain::frmMain(Platform::Twips twips, QWidget *parent) : QWidget(parent, Qt::W
     background.setColor(QPalette::Window, windowGrey);
     setPalette(background);
     resize(m_twips.toPixels(designClientWidth), m_twips.toPixels(designClientHeight));
+    // Smaller than the design, the buttons of the bottom row would overlap.
+    setMinimumSize(size());
 
     m_header = new QWidget(this);
     m_header->setObjectName(QStringLiteral("Shape1"));
@@ -209,9 +212,11 @@ void frmMain::setDetailsPane(QWidget *pane)
     place(pane, -30, -30, 9970, 6475);
     relayout();
     pane->show();
-    // The pane follows the list in the tab order.
-    setTabOrder(m_list, pane);
-    setTabOrder(pane, button(QStringLiteral("Command1")));
+    // The pane follows the list in the tab order. A pane that hands its focus to a renderer
+    // inside it takes part through that renderer.
+    QWidget *focusTarget = pane->focusProxy() ? pane->focusProxy() : pane;
+    setTabOrder(m_list, focusTarget);
+    setTabOrder(focusTarget, button(QStringLiteral("Command1")));
 }
 
 void frmMain::setAdminButtonVisible(bool visible)
@@ -221,11 +226,20 @@ void frmMain::setAdminButtonVisible(bool visible)
 
 void frmMain::moveBannerDown(int twips)
 {
+    // Once for the life of the window: every start asks again.
+    if (std::exchange(m_bannerMoved, true))
+        return;
     setTop(m_banner, m_twips.toTwips(m_banner->y()) + twips);
 }
 
 void frmMain::showInChosenState()
 {
+    // Opened centred on the screen the first time; later starts leave it where the user put it.
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     if (m_openMaximized)
         showMaximized();
     else

@@ -43,6 +43,7 @@ public:
     // Puts the details pane into its frame at its design place, replacing the previous one.
     void setDetailsPane(QWidget *pane);
     void setAdminButtonVisible(bool visible);
+    // Moves the banner down, the first time only.
     void moveBannerDown(int twips);
     void setOpenMaximized(bool maximized) { m_openMaximized = maximized; }
     // Shows the window in the state the settings chose.
@@ -87,6 +88,8 @@ private:
     QWidget *m_pane = nullptr;             // WB1
     QTimer *m_timer = nullptr;             // Timer1
     bool m_openMaximized = false;
+    bool m_placed = false;
+    bool m_bannerMoved = false;
 };
 
 } // namespace Voruvar::Windows

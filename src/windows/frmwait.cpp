@@ -27,7 +27,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 } // namespace
 
 frmWait::frmWait(Platform::Twips twips, bool largeFonts, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_twips(twips)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_twips(twips)
 {
     setObjectName(QStringLiteral("frmWait"));
     setWindowTitle(QString());
