@@ -10,7 +10,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
@@ -143,8 +142,11 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
         // The host's data folder given below holds no database: every start reports TB101. Close
         // those boxes as a user would, so the starts go on.
-        connect(&m_retrievalBoxCloser, &QTimer::timeout, this,
-                [this] { pressReturnIn(m_addin.processId(), QStringLiteral("TB101 : Retrieval Error")); });
+        // Only while it runs: a process id of 0 would match the windows of every process.
+        connect(&m_retrievalBoxCloser, &QTimer::timeout, this, [this] {
+            if (m_addin.state() == QProcess::Running)
+                pressReturnIn(m_addin.processId(), QStringLiteral("TB101 : Retrieval Error"));
+        });
         m_retrievalBoxCloser.start(150);
     }
 
@@ -207,11 +209,9 @@ private Q_SLOTS:
 
     void execAlert_opensTheMainWindow()
     {
-        QElapsedTimer timer;
-        timer.start();
+        // How soon the call returns is measured by bench_start.
         const QDBusMessage reply = callMethod(QStringLiteral("M_ExecAlert"), {QStringLiteral(" torx bits ")});
         QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-        QVERIFY2(timer.elapsed() < 500, "the execute call must return at once");
         // Until the category list is built there is no "TORX BITS" to select: close the box.
         bool pressed = false;
         QTRY_VERIFY_WITH_TIMEOUT(pressed || mainWindowVisible(m_addin.processId()) ||
@@ -227,7 +227,6 @@ private Q_SLOTS:
             QDBusConnection::sessionBus().send(message);
         }
         QCOMPARE(callMethod(QStringLiteral("Ping")).type(), QDBusMessage::ReplyMessage);
-        QTest::qWait(300);
         int mainWindows = 0;
         QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(m_addin.processId(), &mainWindows), 10000);
         QCOMPARE(mainWindows, 1);
@@ -284,11 +283,10 @@ private Q_SLOTS:
         QVERIFY(pid > 0);
 
         // A first start without the console's database reports TB101 once the database is read.
-        bool retrievalError = false;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            mainWindowVisible(pid) ||
-                (pressReturnIn(pid, QStringLiteral("TB101 : Retrieval Error")) && (retrievalError = true, false)),
-            15000);
+        bool pressed = false; // the macro tests its condition once more after it held
+        QTRY_VERIFY_WITH_TIMEOUT(pressed || (pressed = pressReturnIn(pid, QStringLiteral("TB101 : Retrieval Error"))),
+                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(pid), 15000);
         QCOMPARE(console.state(), QProcess::Running);
 
         callMethod(QStringLiteral("Drop"));
@@ -299,14 +297,14 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(records.open(store, &error), qPrintable(error));
         const QList<Voruvar::Standin::LogEntry> entries = records.logEntries();
+        QVERIFY(!entries.isEmpty());
         for (const Voruvar::Standin::LogEntry &entry : entries) {
             QVERIFY2(entry.entry.endsWith(u" (Voruvar)"), qPrintable(entry.entry));
             QCOMPARE(entry.user, QStringLiteral("Dana Admin"));
             QCOMPARE(entry.hostPath, QStringLiteral("/opt/ruraro"));
             QCOMPARE(entry.dateFormat, QStringLiteral("MM/dd/yyyy"));
         }
-        if (retrievalError)
-            QVERIFY(std::any_of(entries.begin(), entries.end(), [](const Voruvar::Standin::LogEntry &entry) {
+        QVERIFY(std::any_of(entries.begin(), entries.end(), [](const Voruvar::Standin::LogEntry &entry) {
                 return entry.entry == u"ERROR: TB101 : Retrieval Error (Voruvar)";
             }));
 

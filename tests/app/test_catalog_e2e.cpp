@@ -152,7 +152,9 @@ private Q_SLOTS:
         QTRY_VERIFY2_WITH_TIMEOUT(shown(fileUrl(QStringLiteral("TX.DOX"))), m_output.constData(), 15000);
         QTRY_VERIFY2_WITH_TIMEOUT(windowTitles(m_addin.processId()).contains(u"RURARO™ Voruvar - North Plant"),
                                   qPrintable(windowTitles(m_addin.processId())), 10000);
-        QTest::qWait(300);
+        // Painted, and still no web renderer in the process.
+        QTRY_VERIFY2_WITH_TIMEOUT(m_output.contains(QByteArray(QByteArray("Painted \"") + fileUrl(QStringLiteral("TX.DOX")).toUtf8() + '"')),
+                                  m_output.constData(), 10000);
         QVERIFY(!webEngineMapped(m_addin.processId()));
         dropAddin();
     }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -114,10 +115,12 @@ private Q_SLOTS:
                             m_dir.filePath(QStringLiteral("long.DOX"))));
         writeUserFile("long page||long.DOX\r\n");
         Session session(m_dir.path());
+        QSignalSpy painted(&session.addin.detailsPane(), &Voruvar::Platform::BrowserPane::documentPainted);
         session.start(QStringLiteral("LONG PAGE")); // the first entry shows, then the alert's
         QCOMPARE(session.location(), url(QStringLiteral("long.DOX")));
         QVERIFY(QTest::qWaitForWindowExposed(&session.addin.mainWindow()));
-        QTest::qWait(100);
+        QTRY_VERIFY(!painted.isEmpty() &&
+                    painted.last().first().toUrl().toString(QUrl::FullyEncoded) == url(QStringLiteral("long.DOX")));
         QCOMPARE(session.addin.detailsPane().nativeView()->verticalScrollBar()->value(), 0);
     }
 
