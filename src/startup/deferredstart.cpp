@@ -69,14 +69,11 @@ void DeferredStart::onTick()
 void DeferredStart::run()
 {
     StartView &view = m_services.view;
-    const quint64 requestsAtStart = m_requests;
 
     view.showWaitWindow();
     view.processEvents();
     view.disableTimer();
-    // A request that arrived while pending events ran must not be lost with the timer.
-    if (m_requests != requestsAtStart)
-        view.enableTimer();
+    const quint64 requestsAtDisable = m_requests;
 
     if (m_context.strMultiInstance == u"0" && m_services.instances.anotherInstanceRunning()) {
         view.unloadWaitWindow();
@@ -97,6 +94,9 @@ void DeferredStart::run()
 
     view.setAdminButtonVisible(m_context.strAccessLevel == u"2");
 
+    // Requests up to here are served by this run, which reads the alert text now; one that comes
+    // later (while a box below is open, say) gets a run of its own.
+    const quint64 requestsServed = m_requests;
     bool entrySelected = false;
     const QString alert = Host::trimBlanks(m_context.strAlertRef);
     if (!alert.isEmpty()) {
@@ -118,6 +118,13 @@ void DeferredStart::run()
 
     if (!entrySelected && !view.listEntries().isEmpty())
         view.selectEntry(0);
+
+    // A request during the run armed the timer again; it stays armed only for a request that
+    // came after the alert was read.
+    if (m_requests != requestsServed)
+        view.enableTimer();
+    else if (m_requests != requestsAtDisable)
+        view.disableTimer();
 }
 
 } // namespace Voruvar::Startup

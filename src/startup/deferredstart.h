@@ -36,7 +36,8 @@ public:
 
     DeferredStart(const Host::HostContext &context, Services services);
 
-    // The host asked for a start: arm the timer. A request during a run is kept and runs next.
+    // The host asked for a start: arm the timer. A request during a run, before the run has
+    // read the alert text, is served by that run; a later one runs next.
     void arm();
     // A timer tick. Runs the whole sequence once; a tick while it runs does nothing.
     void onTick();

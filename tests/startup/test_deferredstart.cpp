@@ -279,20 +279,41 @@ private Q_SLOTS:
         QCOMPARE(f.view.log.count(QStringLiteral("list")), 1);
     }
 
-    void executeDuringARun_runsTheWholeStartAgain()
+    // A request before the run has read the alert is served by this very run; one after it
+    // arms the timer for a run of its own.
+    void executeDuringARun_data()
     {
+        QTest::addColumn<bool>("afterTheAlert");
+        QTest::newRow("during the loading window's events: absorbed") << false;
+        QTest::newRow("during the Invalid Reference box: runs again") << true;
+    }
+
+    void executeDuringARun()
+    {
+        QFETCH(bool, afterTheAlert);
         Fixture f;
-        f.view.duringEvents = [&] {
+        f.context.strAlertRef = QStringLiteral("nothing listed");
+        const auto request = [&] {
             f.context.strAlertRef = QStringLiteral("zebra");
             f.start.arm();
         };
+        if (afterTheAlert)
+            f.messages.whileShown = [&](const Platform::Message &) { request(); };
+        else
+            f.view.duringEvents = request;
         f.tick();
-        QVERIFY(f.view.timerEnabled); // armed for the next tick
-        f.view.duringEvents = nullptr;
+        QCOMPARE(f.view.timerEnabled, afterTheAlert);
+        QCOMPARE(f.view.log.count(QStringLiteral("wait shown")), 1);
+        QCOMPARE(f.titles(), afterTheAlert ? QStringList{QStringLiteral("Invalid Reference")} : QStringList{});
+        QCOMPARE(f.view.selected, afterTheAlert ? 0 : 2);
+        if (!afterTheAlert)
+            return;
         f.view.log.clear();
+        f.messages.whileShown = nullptr;
         f.start.onTick();
         QCOMPARE(f.view.log, QStringList({"wait shown", "timer off", "retry count", "settings", "list", "select 2",
                                           "wait unloaded", "main shown"}));
+        QVERIFY(!f.view.timerEnabled);
     }
 
     void secondExecute_rebuildsAndSelectsTheFirstEntryAgain()
