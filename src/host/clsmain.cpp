@@ -9,6 +9,8 @@
 #include "texttools.h"
 #include "version.h"
 
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcAutomation, "voruvar.host.clsmain")
@@ -84,18 +86,51 @@ void clsMain::setR_FLAG(const QVariant &collection)
         m_context.storeFlags(*items);
 }
 
+void clsMain::watchCaller()
+{
+    if (!calledFromDBus())
+        return;
+    const QString caller = message().service();
+    if (caller.isEmpty() || (m_callers && m_callers->watchedServices().contains(caller)))
+        return;
+    if (!m_callers) {
+        m_callers = new QDBusServiceWatcher(this);
+        m_callers->setConnection(connection());
+        m_callers->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+        connect(m_callers, &QDBusServiceWatcher::serviceUnregistered, this, &clsMain::onCallerLeft);
+    }
+    m_callers->addWatchedService(caller);
+    // A caller that expects no reply may have left before the watch was set up: asked after it,
+    // the bus tells.
+    if (QDBusConnectionInterface *bus = connection().interface(); bus && !bus->isServiceRegistered(caller).value())
+        QMetaObject::invokeMethod(this, [this, caller] { onCallerLeft(caller); }, Qt::QueuedConnection);
+}
+
+void clsMain::onCallerLeft(const QString &caller)
+{
+    if (!m_callers || !m_callers->removeWatchedService(caller))
+        return;
+    if (m_callers->watchedServices().isEmpty() && !m_executed) {
+        qCInfo(lcAutomation) << "Every client has left the bus and no window is open: ending the process";
+        m_host.endProcess();
+    }
+}
+
 QString clsMain::Identify()
 {
+    watchCaller();
     return identification();
 }
 
 QVariantList clsMain::Author()
 {
+    watchCaller();
     return toCollection(authorTexts());
 }
 
 QString clsMain::coLogPic()
 {
+    watchCaller();
     m_host.putLogoOnClipboard();
     return {};
 }
@@ -108,23 +143,27 @@ void clsMain::Drop()
 
 QVariantList clsMain::Register()
 {
+    watchCaller();
     return toCollection(registerTexts());
 }
 
 void clsMain::M_Execute()
 {
+    m_executed = true;
     m_context.strAlertRef.clear();
     m_host.requestStart();
 }
 
 void clsMain::M_ExecAlert(const QString &strOX)
 {
+    m_executed = true;
     m_context.strAlertRef = strOX;
     m_host.requestStart();
 }
 
 QString clsMain::CLOC()
 {
+    watchCaller();
     return programDirectory(m_host.executableDirectory());
 }
 
@@ -140,11 +179,13 @@ QString clsMain::ELOC()
 
 QString clsMain::Ping()
 {
+    watchCaller();
     return versionText();
 }
 
 void clsMain::SetOverride(const QString &strSitePath, const QString &strKey)
 {
+    watchCaller();
     if (trimBlanks(strKey.toUpper()) != QStringView(accessCode))
         return;
     m_context.strSitePath = trimBlanks(strSitePath.toUpper());

@@ -2,8 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
+#include <QDBusContext>
 #include <QObject>
 #include <QVariantList>
+
+class QDBusServiceWatcher;
 
 namespace Voruvar::Host {
 
@@ -12,8 +15,9 @@ struct HostContext;
 
 // The add-in's automation class, served on the session bus as Voruvar.clsMain. Its members read
 // or write the host context and hand window work to the application; none fails towards the
-// host, none blocks it.
-class clsMain final : public QObject
+// host, none blocks it. A process that was never asked to execute ends once every client that
+// called it has left the bus: nothing else would ever end it.
+class clsMain final : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(clsMain)
@@ -55,8 +59,14 @@ public Q_SLOTS:
     void SetOverride(const QString &strSitePath, const QString &strKey);
 
 private:
+    // Watches the bus client of the call being served, until it leaves the bus.
+    void watchCaller();
+    void onCallerLeft(const QString &caller);
+
     HostContext &m_context;
     AutomationHost &m_host;
+    QDBusServiceWatcher *m_callers = nullptr;
+    bool m_executed = false;
 };
 
 } // namespace Voruvar::Host

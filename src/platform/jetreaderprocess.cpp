@@ -86,10 +86,10 @@ JetKeyRead parseAnswer(const QByteArray &output, const QString &file)
     if (line == "ROW TEXT")
         return JetKeyRead::found(JetValue::fromText(QString()));
     if (line.startsWith("ROW NUMBER ")) {
-        const QByteArray text = line.mid(11);
-        char *end = nullptr;
-        const double number = std::strtod(text.constData(), &end);
-        if (end == text.constData())
+        // Written with a point; read the same way whatever this process's locale.
+        bool ok = false;
+        const double number = line.mid(11).trimmed().toDouble(&ok);
+        if (!ok)
             return garbled();
         return JetKeyRead::found(JetValue::fromNumber(number));
     }

@@ -29,18 +29,28 @@ class TestBusClientsEndToEnd : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
+    // The add-in as the bus would start it, with no client yet.
+    void startAddin()
     {
-        if (m_addin.state() == QProcess::NotRunning) {
-            m_addin.setProgram(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar"));
-            m_addin.setArguments({QStringLiteral("--automation")});
-            m_addin.setProcessChannelMode(QProcess::ForwardedChannels);
-            m_addin.start();
-            QVERIFY(m_addin.waitForStarted());
-            QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
+        if (m_addin.state() != QProcess::NotRunning) {
+            m_addin.kill();
+            m_addin.waitForFinished();
         }
-        // This test's own connection is a client that stays on the bus.
-        QCOMPARE(ping().type(), QDBusMessage::ReplyMessage);
+        m_addin.setProgram(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar"));
+        m_addin.setArguments({QStringLiteral("--automation")});
+        m_addin.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_addin.start();
+        QVERIFY(m_addin.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
+    }
+
+    // Calls a member from a client process of its own, which leaves the bus when it ends.
+    static int callFromAnotherClient(const QString &member)
+    {
+        return QProcess::execute(QStringLiteral("gdbus"),
+                                 {QStringLiteral("call"), QStringLiteral("--session"), QStringLiteral("--dest"), service,
+                                  QStringLiteral("--object-path"), QStringLiteral("/clsMain"), QStringLiteral("--method"),
+                                  service + u'.' + member});
     }
 
     void cleanupTestCase()
@@ -59,8 +69,31 @@ private Q_SLOTS:
     void collections_ofAnyOtherType_areAnsweredWithSuccess_addinStaysUp()
     {
         QFETCH(QString, value);
+        if (m_addin.state() == QProcess::NotRunning)
+            startAddin();
+        // This test's own connection is a client that stays on the bus.
+        QCOMPARE(ping().type(), QDBusMessage::ReplyMessage);
         for (const char *property : {"R_PATH", "R_USER", "R_FLAG"})
             QCOMPARE(Voruvar::Testing::setPropertyWithGdbus(QLatin1String(property), value), 0);
+        QCOMPARE(ping().type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(m_addin.state(), QProcess::Running);
+    }
+
+    // A host that only asked for texts and left: nothing would ever end the add-in, so it ends.
+    void clientsThatNeverExecute_leave_addinEnds()
+    {
+        startAddin();
+        QCOMPARE(callFromAnotherClient(QStringLiteral("Identify")), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_addin.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(m_addin.exitStatus(), QProcess::NormalExit);
+    }
+
+    // Once asked to execute, the add-in has its window: it stays for its user.
+    void clientThatExecuted_leaves_addinStays()
+    {
+        startAddin();
+        QCOMPARE(callFromAnotherClient(QStringLiteral("M_Execute")), 0);
+        // Sent after that client left, this call is served after the add-in heard of it.
         QCOMPARE(ping().type(), QDBusMessage::ReplyMessage);
         QCOMPARE(m_addin.state(), QProcess::Running);
     }

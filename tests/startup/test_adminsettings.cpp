@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -45,6 +47,12 @@ QByteArray readFile(const QString &path)
 
 const QByteArray allTicked("1\r\n1\r\n1\r\n");
 
+// The system's own text for an error, in the language the tests run in.
+QString systemMessage(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 // nobody: the user a test running as root saves as.
 constexpr uid_t ordinaryUser = 65534;
 
@@ -67,7 +75,7 @@ int saveAllTickedAsOrdinaryUser(const QString &directory)
                                log.entries == QStringList{QStringLiteral("Administrative Options Updated")};
         const bool refused = !saved && box.title == u"Save Failure" && box.icon == Platform::MessageIcon::Error &&
                              box.text.contains(AdminSettings::filePath(directory)) &&
-                             (box.text.contains(u"ermission denied") || box.text.contains(u"not writable")) &&
+                             (box.text.contains(systemMessage(EACCES)) || box.text.contains(u"not writable")) &&
                              settings == AdminSettings{} && log.entries.isEmpty();
         ::_exit(confirmed ? 0 : refused ? 1 : 2);
     }
@@ -284,7 +292,7 @@ private Q_SLOTS:
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.shown.first().title, QStringLiteral("Save Failure"));
         QVERIFY(messages.shown.first().text.contains(path));
-        QVERIFY2(messages.shown.first().text.contains(u"too large"), qPrintable(messages.shown.first().text));
+        QVERIFY2(messages.shown.first().text.contains(systemMessage(EFBIG)), qPrintable(messages.shown.first().text));
         QCOMPARE(readFile(path), QByteArray("1\r\n0\r\n1\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
     }

@@ -20,6 +20,7 @@
 
 #include <csignal>
 #include <cstdint>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -235,6 +236,9 @@ int main(int argc, char *argv[])
     MdbHandle *mdb = mdb_open(argv[1], MDB_NOFLAGS);
     if (!mdb)
         return fail(Damaged, "the database reader cannot open the file");
+    // The library takes the user's locale for its text conversions; numbers are read and
+    // written here with a point, whatever that locale says.
+    std::setlocale(LC_NUMERIC, "C");
     const int result = lookUp(mdb, argv[2], argv[3], argv[4], argv[5]);
     // The answer is out; leave without the library's clean-up, which has nothing left to save.
     std::fflush(stdout);
