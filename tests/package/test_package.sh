@@ -31,6 +31,7 @@ need() {
 
 if [ "$step" = build ]; then
     need dpkg-shlibdeps
+    need file
     rm -rf "$out"
     cpack --config "$build/CPackConfig.cmake" -B "$out" >"$build/tests/package-cpack.log" 2>&1 ||
         { cat "$build/tests/package-cpack.log"; fail "cpack could not write the package"; }
