@@ -103,6 +103,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/voruvar-32.png")));
+    // The installed desktop entry, voruvar.desktop: desktops match windows to it for their icon.
+    QApplication::setDesktopFileName(QStringLiteral("voruvar"));
 
     Platform::QtMessagePresenter boxes;
     PrintedMessages printed;
