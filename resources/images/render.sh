@@ -42,4 +42,8 @@ render button-admin.svg        button-admin.png        35   29 opaque
 render button-reminder.svg     button-reminder.png     15   18 opaque
 render voruvar-16.svg          voruvar-16.png          16   16 alpha
 render voruvar.svg             voruvar-32.png          32   32 alpha
+# The desktop's icon sizes; 16 is the hand-placed voruvar-16.png above.
+for size in 22 24 48 64 128 256; do
+    render voruvar.svg         voruvar-$size.png     $size $size alpha
+done
 render banner-pointer.svg      banner-pointer.png      32   32 alpha

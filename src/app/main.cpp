@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
+#include "commandline.h"
 #include "host/clsmain.h"
 #include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
@@ -8,6 +9,7 @@
 #include "platform/qtmessagepresenter.h"
 #include "platform/qtscreenmetrics.h"
 #include "platform/realprocesscontrol.h"
+#include "startup/noconsoledatabase.h"
 #include "version.h"
 #include "windows/addin.h"
 #include "windows/frmmain.h"
@@ -15,7 +17,6 @@
 #include "clsmainadaptor.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTimer>
@@ -52,8 +53,8 @@ void screenshotAfterStart(Windows::Addin &addin, const QString &path)
     QObject::connect(&addin, &Windows::Addin::startFinished, &addin, [&addin, path] {
         QTimer::singleShot(700, &addin, [&addin, path] {
             const bool saved = addin.mainWindow().grab().save(path, "PNG");
-            std::fprintf(saved ? stdout : stderr, saved ? "voruvar: screenshot written to %s\n"
-                                                        : "voruvar: cannot write the screenshot %s\n",
+            std::fprintf(saved ? stdout : stderr,
+                         saved ? "voruvar: screenshot written to %s\n" : "voruvar: cannot write the screenshot %s\n",
                          qPrintable(path));
             addin.endProcess();
         });
@@ -75,6 +76,26 @@ public:
 
 int main(int argc, char *argv[])
 {
+    // The command line is read before any application object exists: --help, --version and a
+    // wrong option are answered without a display or a session bus.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const App::CommandLine options = App::CommandLine::parse(arguments);
+    switch (options.action) {
+    case App::CommandLine::Action::Help:
+        std::fputs(qPrintable(App::helpText()), stdout);
+        return 0;
+    case App::CommandLine::Action::Version:
+        std::fputs(qPrintable(App::versionText()), stdout);
+        return 0;
+    case App::CommandLine::Action::Error:
+        std::fprintf(stderr, "voruvar: %s\n%s", qPrintable(options.error), qPrintable(App::usageText()));
+        return App::exitUsage;
+    case App::CommandLine::Action::Run:
+        break;
+    }
+
     // No Qt::AA_ShareOpenGLContexts here: it makes every start create an OpenGL context. The
     // details pane creates the shared context itself when it first loads the web renderer.
     QApplication app(argc, argv);
@@ -82,43 +103,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Version::text));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/voruvar-32.png")));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Voruvar: quick reference tables, formulas and documents for maintenance technicians.\n"
-        "Started without --automation it runs on its own for the signed-in user."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption automation(QStringLiteral("automation"),
-                                        QStringLiteral("Serve Voruvar.clsMain on the session bus for a host console."));
-    const QCommandLineOption alert(QStringLiteral("alert"), QStringLiteral("Open the category <title>."),
-                                   QStringLiteral("title"));
-    const QCommandLineOption accessLevel(QStringLiteral("access-level"),
-                                         QStringLiteral("0 read-only, 1 regular (default), 2 administrator."),
-                                         QStringLiteral("level"), QStringLiteral("1"));
-    // Without a host console the console database is looked for beside the program, where an
-    // installation can put one; without it the start reports TB101 and goes on.
-    const QCommandLineOption dataPath(
-        QStringLiteral("data-path"),
-        QStringLiteral("Folder of the console database z_udez.mdb (default: the program's folder)."),
-        QStringLiteral("folder"), QCoreApplication::applicationDirPath());
-    const QCommandLineOption sitePath(QStringLiteral("site-path"), QStringLiteral("The site's path."),
-                                      QStringLiteral("path"));
-    const QCommandLineOption siteName(QStringLiteral("site-name"),
-                                      QStringLiteral("The site's name, shown in the window title."),
-                                      QStringLiteral("name"));
-    const QCommandLineOption singleInstance(QStringLiteral("single-instance"),
-                                            QStringLiteral("Refuse to run while another copy is running."));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Save a picture of the main window once it is shown, then end."),
-                                        QStringLiteral("file"));
-    parser.addOptions({automation, alert, accessLevel, dataPath, sitePath, siteName, singleInstance, screenshot});
-    parser.process(app);
+    // The installed desktop entry, voruvar.desktop: desktops match windows to it for their icon.
+    QApplication::setDesktopFileName(QStringLiteral("voruvar"));
 
     Platform::QtMessagePresenter boxes;
     PrintedMessages printed;
     Platform::MessagePresenter &messages =
-        parser.isSet(screenshot) ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
+        options.screenshot ? static_cast<Platform::MessagePresenter &>(printed) : boxes;
     Platform::ProcInstanceProbe instances;
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;
@@ -126,20 +117,24 @@ int main(int argc, char *argv[])
     Windows::Addin addin({messages, instances, screen, process, &hostLibrary}, QCoreApplication::applicationDirPath());
     Host::clsMain automationObject(addin.context(), addin);
 
-    if (parser.isSet(screenshot))
-        screenshotAfterStart(addin, parser.value(screenshot));
+    if (options.screenshot)
+        screenshotAfterStart(addin, *options.screenshot);
 
-    if (parser.isSet(automation)) {
+    if (options.automation) {
         if (!serveAutomation(automationObject))
             return 1;
     } else {
-        const Host::StandaloneCollections collections = Host::standaloneCollections(
-            {parser.value(accessLevel), parser.value(dataPath), parser.value(sitePath), parser.value(siteName),
-             parser.isSet(singleInstance)});
+        // Without a console there is no console database unless one is named: the start then
+        // takes the retry count a database without the key gives, and reports nothing.
+        if (!options.dataPath)
+            addin.setDatabase(std::make_unique<Startup::NoConsoleDatabase>());
+        const Host::StandaloneCollections collections =
+            Host::standaloneCollections({options.accessLevel, options.dataPath.value_or(QString()), options.sitePath,
+                                         options.siteName, options.singleInstance});
         addin.context().storePaths(collections.paths);
         addin.context().storeUser(collections.user);
         addin.context().storeFlags(collections.flags);
-        automationObject.M_ExecAlert(parser.value(alert));
+        automationObject.M_ExecAlert(options.alert);
     }
     return app.exec();
 }

@@ -6,6 +6,7 @@
 
 #include "fakeplatform.h"
 #include "jetfixturewriter.h"
+#include "startup/noconsoledatabase.h"
 #include "windows/addin.h"
 #include "windows/frmmain.h"
 
@@ -94,6 +95,22 @@ private Q_SLOTS:
         QCOMPARE(f.messages.shown.first().title, QStringLiteral("TB101 : Retrieval Error"));
         QCOMPARE(f.addin->retry().intRetryCounter, qint16(1));
         QCOMPARE(f.process.endRequests, 0);
+    }
+
+    // Started on its own with no database named, the add-in reads none: the retry count is the
+    // one a database without the key gives, and no TB101 box interrupts the start.
+    void start_withoutConsoleDatabase_quietlyTakes50()
+    {
+        Fixture f;
+        f.addin->setDatabase(std::make_unique<Startup::NoConsoleDatabase>());
+        f.addin->context().strDataPath.clear();
+        QSignalSpy finished(f.addin.get(), &Windows::Addin::startFinished);
+        f.addin->requestStart();
+        QVERIFY(finished.wait(5000));
+        QVERIFY(f.addin->mainWindow().isVisible());
+        QVERIFY(f.messages.shown.isEmpty());
+        QCOMPARE(f.addin->retry().intRetryLimit, qint16(50));
+        QCOMPARE(f.addin->retry().intRetryCounter, qint16(0));
     }
 
     void settings_readBesideTheExecutable_setTheWindowState()
