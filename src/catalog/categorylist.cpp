@@ -3,7 +3,7 @@
 #include "categorylist.h"
 
 #include "builtincategory.h"
-#include "host/texttools.h"
+#include "core/texttools.h"
 #include "userdocuments.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ QString CategoryList::captionFor(const QString &strSitePath, const QString &strS
     // The product name carries the trade mark sign (code 153 of the Western code page).
     const QString product = QStringLiteral("RURARO") + QChar(0x2122) + QStringLiteral(" Voruvar");
     // The site path decides whether the site name is shown; the name is shown as stored.
-    if (Host::trimBlanks(strSitePath).isEmpty())
+    if (Core::trimBlanks(strSitePath).isEmpty())
         return product;
     return product + QStringLiteral(" - ") + strSiteName;
 }

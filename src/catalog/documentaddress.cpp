@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "documentaddress.h"
 
-#include "host/texttools.h"
+#include "core/texttools.h"
 
 namespace Voruvar::Catalog {
 
@@ -19,7 +19,7 @@ QString withForwardSlashes(QStringView text)
 
 bool DocumentAddress::isWebAddress(QStringView location)
 {
-    return Host::trimBlanks(location.left(4).toString().toUpper()) == u"HTTP";
+    return Core::trimBlanks(location.left(4).toString().toUpper()) == u"HTTP";
 }
 
 QString DocumentAddress::joinToDirectory(QStringView directory, QStringView name)

@@ -4,7 +4,7 @@
 
 #include "builtincategory.h"
 #include "documentaddress.h"
-#include "host/texttools.h"
+#include "core/texttools.h"
 #include "platform/documentpane.h"
 #include "userdocuments.h"
 
@@ -21,7 +21,7 @@ QStringList DocumentDisplay::addressesFor(const QString &selectedText) const
         return {row->documentPath(m_executableDirectory)};
 
     QStringList addresses;
-    const QString title = Host::trimBlanks(selectedText);
+    const QString title = Core::trimBlanks(selectedText);
     const QStringList &titles = m_userDocuments.strUserTitles();
     const QStringList &locations = m_userDocuments.strUserLocations();
     for (qsizetype i = 1; i < titles.size(); ++i) {

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "userdocuments.h"
 
-#include "host/texttools.h"
-#include "windows1252.h"
+#include "core/texttools.h"
+#include "core/windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +48,7 @@ QString UserDocuments::filePath(const QString &executableDirectory)
 {
     QString directory = executableDirectory;
     if (directory.endsWith(u'/'))
-        directory = Host::trimBlanks(QStringView(directory).chopped(1));
+        directory = Core::trimBlanks(QStringView(directory).chopped(1));
     return directory + u"/USER.ADD";
 }
 
@@ -63,7 +63,7 @@ UserDocuments::Encoding UserDocuments::encodingOf(QByteArrayView &data)
 
 QString UserDocuments::decode(QByteArrayView bytes) const
 {
-    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : Windows1252::decode(bytes);
+    return m_encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : Core::Windows1252::decode(bytes);
 }
 
 bool UserDocuments::takeLine(QByteArrayView line, QStringList &listed)

@@ -6,7 +6,7 @@
 #include "dbusvalue.h"
 #include "hostcontext.h"
 #include "productinfo.h"
-#include "texttools.h"
+#include "core/texttools.h"
 #include "version.h"
 
 #include <QDBusConnectionInterface>
@@ -64,7 +64,7 @@ QString clsMain::programDirectory(const QString &executableDirectory)
 {
     // Only the root reports its trailing separator; it is dropped and the rest trimmed.
     if (executableDirectory.endsWith(QLatin1Char('/')) || executableDirectory.endsWith(QLatin1Char('\\')))
-        return trimBlanks(QStringView(executableDirectory).chopped(1));
+        return Core::trimBlanks(QStringView(executableDirectory).chopped(1));
     return executableDirectory;
 }
 
@@ -186,9 +186,9 @@ QString clsMain::Ping()
 void clsMain::SetOverride(const QString &strSitePath, const QString &strKey)
 {
     watchCaller();
-    if (trimBlanks(strKey.toUpper()) != QStringView(accessCode))
+    if (Core::trimBlanks(strKey.toUpper()) != QStringView(accessCode))
         return;
-    m_context.strSitePath = trimBlanks(strSitePath.toUpper());
+    m_context.strSitePath = Core::trimBlanks(strSitePath.toUpper());
 }
 
 } // namespace Voruvar::Host

@@ -21,7 +21,7 @@ const QString rootInterface = QStringLiteral("dovavirev.clsRuraro");
 const QString objectInterface = QStringLiteral("dovavirev.clsRuraro.Object");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
-ErrorDetail detail(HostLibraryFailure kind, const QString &description)
+Core::ErrorDetail detail(HostLibraryFailure kind, const QString &description)
 {
     return {hostLibraryService, static_cast<int>(kind), description};
 }
@@ -162,7 +162,7 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
     return std::nullopt;
 }
 
-std::unique_ptr<HostLibraryObject> DBusHostLibrary::CreateObject(ErrorDetail &failure)
+std::unique_ptr<HostLibraryObject> DBusHostLibrary::CreateObject(Core::ErrorDetail &failure)
 {
     QDBusMessage reply;
     if (HostFailure callFailure = call(

@@ -28,7 +28,7 @@ public:
                              std::chrono::milliseconds callTimeout = defaultCallTimeout,
                              std::chrono::milliseconds quietTime = defaultQuietTime);
 
-    std::unique_ptr<HostLibraryObject> CreateObject(ErrorDetail &failure) override;
+    std::unique_ptr<HostLibraryObject> CreateObject(Core::ErrorDetail &failure) override;
 
     // Sends one call and waits for its reply; the failure, if any, as the error detail.
     HostFailure call(const QDBusMessage &message, QDBusMessage *reply = nullptr);

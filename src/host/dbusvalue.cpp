@@ -9,7 +9,7 @@ namespace Voruvar::Host {
 
 namespace {
 
-HostValue fromArgument(const QDBusArgument &argument)
+Core::HostValue fromArgument(const QDBusArgument &argument)
 {
     const QString signature = argument.currentSignature();
     if (signature == QLatin1String("(d)")) {
@@ -17,7 +17,7 @@ HostValue fromArgument(const QDBusArgument &argument)
         argument.beginStructure();
         argument >> days;
         argument.endStructure();
-        return HostDate{days};
+        return Core::HostDate{days};
     }
     if (signature == QLatin1String("av")) {
         argument.beginArray();
@@ -28,14 +28,14 @@ HostValue fromArgument(const QDBusArgument &argument)
         }
         argument.endArray();
         if (empty)
-            return NullValue{};
+            return Core::NullValue{};
     }
-    return UnsupportedValue{signature};
+    return Core::UnsupportedValue{signature};
 }
 
 } // namespace
 
-HostValue hostValueFromDBus(const QVariant &item)
+Core::HostValue hostValueFromDBus(const QVariant &item)
 {
     if (item.metaType() == QMetaType::fromType<QDBusVariant>())
         return hostValueFromDBus(item.value<QDBusVariant>().variant());
@@ -64,14 +64,14 @@ HostValue hostValueFromDBus(const QVariant &item)
         return item.toBool();
     case QMetaType::QVariantList:
         if (item.toList().isEmpty())
-            return NullValue{};
-        return UnsupportedValue{QStringLiteral("av")};
+            return Core::NullValue{};
+        return Core::UnsupportedValue{QStringLiteral("av")};
     default:
-        return UnsupportedValue{QString::fromLatin1(item.metaType().name())};
+        return Core::UnsupportedValue{QString::fromLatin1(item.metaType().name())};
     }
 }
 
-std::optional<QList<HostValue>> hostCollectionFromDBus(const QVariant &collection, qsizetype maxItems)
+std::optional<QList<Core::HostValue>> hostCollectionFromDBus(const QVariant &collection, qsizetype maxItems)
 {
     if (collection.metaType() == QMetaType::fromType<QVariantList>())
         return hostValuesFromDBus(collection.toList().mid(0, maxItems));
@@ -81,7 +81,7 @@ std::optional<QList<HostValue>> hostCollectionFromDBus(const QVariant &collectio
     const auto argument = collection.value<QDBusArgument>();
     if (argument.currentSignature() != QLatin1String("av"))
         return std::nullopt;
-    QList<HostValue> values;
+    QList<Core::HostValue> values;
     argument.beginArray();
     while (!argument.atEnd() && values.size() < maxItems) {
         QDBusVariant item;
@@ -91,9 +91,9 @@ std::optional<QList<HostValue>> hostCollectionFromDBus(const QVariant &collectio
     return values;
 }
 
-QList<HostValue> hostValuesFromDBus(const QVariantList &items)
+QList<Core::HostValue> hostValuesFromDBus(const QVariantList &items)
 {
-    QList<HostValue> values;
+    QList<Core::HostValue> values;
     values.reserve(items.size());
     for (const QVariant &item : items)
         values.append(hostValueFromDBus(item));

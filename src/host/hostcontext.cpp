@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "hostcontext.h"
 
-#include "valueconvert.h"
+#include "core/valueconvert.h"
 
 #include <array>
 #include <variant>
@@ -11,7 +11,7 @@ namespace Voruvar::Host {
 
 namespace {
 
-using Field = std::variant<QString HostContext::*, quint8 HostContext::*, HostDate HostContext::*>;
+using Field = std::variant<QString HostContext::*, quint8 HostContext::*, Core::HostDate HostContext::*>;
 
 constexpr std::array<Field, HostContext::pathItemCount> pathFields{
     &HostContext::strPathItem1, &HostContext::strHostPath2, &HostContext::strPathItem3, &HostContext::strRuraroPath,
@@ -35,22 +35,22 @@ constexpr std::array<Field, HostContext::flagItemCount> flagFields{
 };
 
 template<std::size_t N>
-void store(HostContext &context, const std::array<Field, N> &fields, const QList<HostValue> &items,
+void store(HostContext &context, const std::array<Field, N> &fields, const QList<Core::HostValue> &items,
            const QLocale &locale)
 {
     const qsizetype count = std::min<qsizetype>(items.size(), qsizetype(N));
     for (qsizetype i = 0; i < count; ++i) {
-        const HostValue &item = items[i];
+        const Core::HostValue &item = items[i];
         std::visit(
             [&](auto member) {
                 using T = std::remove_reference_t<decltype(context.*member)>;
                 std::optional<T> converted;
                 if constexpr (std::is_same_v<T, QString>)
-                    converted = toText(item, locale);
+                    converted = Core::toText(item, locale);
                 else if constexpr (std::is_same_v<T, quint8>)
-                    converted = toByte(item, locale);
+                    converted = Core::toByte(item, locale);
                 else
-                    converted = toDate(item, locale);
+                    converted = Core::toDate(item, locale);
                 if (converted)
                     context.*member = std::move(*converted);
             },
@@ -60,17 +60,17 @@ void store(HostContext &context, const std::array<Field, N> &fields, const QList
 
 } // namespace
 
-void HostContext::storePaths(const QList<HostValue> &items, const QLocale &locale)
+void HostContext::storePaths(const QList<Core::HostValue> &items, const QLocale &locale)
 {
     store(*this, pathFields, items, locale);
 }
 
-void HostContext::storeUser(const QList<HostValue> &items, const QLocale &locale)
+void HostContext::storeUser(const QList<Core::HostValue> &items, const QLocale &locale)
 {
     store(*this, userFields, items, locale);
 }
 
-void HostContext::storeFlags(const QList<HostValue> &items, const QLocale &locale)
+void HostContext::storeFlags(const QList<Core::HostValue> &items, const QLocale &locale)
 {
     store(*this, flagFields, items, locale);
 }

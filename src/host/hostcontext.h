@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "hostvalue.h"
+#include "core/hostvalue.h"
 
 #include <QList>
 #include <QLocale>
@@ -39,7 +39,7 @@ struct HostContext
     QString strUserItem12;
     QString strUserItem13;
     QString strAccessLevel;
-    HostDate dtUserItem15;
+    Core::HostDate dtUserItem15;
     QString strUserItem16;
     QString strMultiInstance;
 
@@ -62,9 +62,9 @@ struct HostContext
     // Each stores items 1 to 8, 17 or 11 of the collection into their fields, in rising order.
     // A missing item, or one that cannot be converted to its field's type, leaves the field as it
     // was; items past the group are ignored.
-    void storePaths(const QList<HostValue> &items, const QLocale &locale = QLocale::system());
-    void storeUser(const QList<HostValue> &items, const QLocale &locale = QLocale::system());
-    void storeFlags(const QList<HostValue> &items, const QLocale &locale = QLocale::system());
+    void storePaths(const QList<Core::HostValue> &items, const QLocale &locale = QLocale::system());
+    void storeUser(const QList<Core::HostValue> &items, const QLocale &locale = QLocale::system());
+    void storeFlags(const QList<Core::HostValue> &items, const QLocale &locale = QLocale::system());
 
     friend bool operator==(const HostContext &, const HostContext &) = default;
 

@@ -15,7 +15,7 @@ public:
     virtual ~HostLibrary() = default;
     // A new object, or null with `failure` saying why none could be made. The library must
     // outlive the objects it makes.
-    virtual std::unique_ptr<HostLibraryObject> CreateObject(ErrorDetail &failure) = 0;
+    virtual std::unique_ptr<HostLibraryObject> CreateObject(Core::ErrorDetail &failure) = 0;
 };
 
 } // namespace Voruvar::Host

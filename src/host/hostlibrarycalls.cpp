@@ -21,7 +21,7 @@ class LibraryUse
 public:
     LibraryUse(HostLibrary &library, const QString &dateFormat)
     {
-        ErrorDetail failure;
+        Core::ErrorDetail failure;
         m_object = library.CreateObject(failure);
         if (!m_object) {
             m_failure = failure;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "errordetail.h"
+#include "core/errordetail.h"
 #include "reminderarguments.h"
 
 #include <QString>
@@ -12,7 +12,7 @@
 namespace Voruvar::Host {
 
 // What a host-library call gives back: nothing when it worked, what failed otherwise.
-using HostFailure = std::optional<ErrorDetail>;
+using HostFailure = std::optional<Core::ErrorDetail>;
 
 // One object of the host's automation library, made for one use and released at its end.
 // The members keep the library's own names and argument orders; no result is read back.

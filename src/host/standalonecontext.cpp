@@ -46,7 +46,7 @@ StandaloneCollections standaloneCollections(const StandaloneOptions &options)
     c.user << user.login << user.fullName << QString();
     for (int item = 4; item <= 13; ++item)
         c.user << QString();
-    c.user << options.accessLevel << NullValue{} << QString()
+    c.user << options.accessLevel << Core::NullValue{} << QString()
            << (options.singleInstance ? QStringLiteral("0") : QStringLiteral("1"));
     // Without a host console there is no one to hand reminders to.
     c.flags = {QString(), QString(), QString(), QString(), qint64(1), qint64(0), qint64(0),

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "hostvalue.h"
+#include "core/hostvalue.h"
 
 #include <QList>
 #include <QString>
@@ -23,9 +23,9 @@ struct StandaloneOptions
 // so a standalone start fills the host context the same way a host does.
 struct StandaloneCollections
 {
-    QList<HostValue> paths;
-    QList<HostValue> user;
-    QList<HostValue> flags;
+    QList<Core::HostValue> paths;
+    QList<Core::HostValue> user;
+    QList<Core::HostValue> flags;
 };
 
 StandaloneCollections standaloneCollections(const StandaloneOptions &options);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "host/errordetail.h"
+#include "core/errordetail.h"
 
 #include <QString>
 
@@ -44,11 +44,11 @@ struct JetKeyRead
     enum class Outcome { Found, NoRow, Failed };
     Outcome outcome = Outcome::Failed;
     JetValue value;
-    Host::ErrorDetail failure;
+    Core::ErrorDetail failure;
 
     static JetKeyRead found(JetValue v) { return {Outcome::Found, std::move(v), {}}; }
     static JetKeyRead noRow() { return {Outcome::NoRow, {}, {}}; }
-    static JetKeyRead failed(Host::ErrorDetail d) { return {Outcome::Failed, {}, std::move(d)}; }
+    static JetKeyRead failed(Core::ErrorDetail d) { return {Outcome::Failed, {}, std::move(d)}; }
 };
 
 // Reads one key from a Jet (Access) database file. Each call opens the file, reads and closes

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "host/errordetail.h"
+#include "core/errordetail.h"
 
 #include <QString>
 
@@ -56,7 +56,7 @@ enum class JetFailure {
 // The component named in every database failure: the program that reads the file.
 inline const QString jetReaderName = QStringLiteral("voruvar-jetread");
 
-inline Host::ErrorDetail jetFailure(JetFailure kind, const QString &description)
+inline Core::ErrorDetail jetFailure(JetFailure kind, const QString &description)
 {
     return {jetReaderName, static_cast<int>(kind), description};
 }

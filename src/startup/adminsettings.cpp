@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "adminsettings.h"
 
-#include "host/numbertext.h"
+#include "core/numbertext.h"
+#include "core/windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
@@ -37,7 +37,7 @@ QList<QByteArrayView> splitLines(QByteArrayView data, int wanted)
 
 bool isOn(const QString &line)
 {
-    return Host::numberFromText(line) == 1.0;
+    return Core::numberFromText(line) == 1.0;
 }
 
 } // namespace
@@ -59,10 +59,9 @@ AdminSettings AdminSettings::readFrom(const QString &directory)
         return settings;
     const QByteArray data = file.read(readLimit);
     const QList<QByteArrayView> lines = splitLines(data, 3);
-    QStringDecoder decode("windows-1252");
     QStringList text;
     for (QByteArrayView line : lines)
-        text.append(decode.isValid() ? decode.decode(line) : QString::fromLatin1(line));
+        text.append(Core::Windows1252::decode(line));
     if (text.size() >= 1)
         settings.strMaximize = text[0];
     settings.bytPrinterDialog = text.size() >= 2 && isOn(text[1]) ? 1 : 0;

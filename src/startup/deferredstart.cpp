@@ -3,7 +3,7 @@
 #include "deferredstart.h"
 
 #include "host/hostcontext.h"
-#include "host/texttools.h"
+#include "core/texttools.h"
 #include "platform/instanceprobe.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
@@ -98,7 +98,7 @@ void DeferredStart::run()
     // later (while a box below is open, say) gets a run of its own.
     const quint64 requestsServed = m_requests;
     bool entrySelected = false;
-    const QString alert = Host::trimBlanks(m_context.strAlertRef);
+    const QString alert = Core::trimBlanks(m_context.strAlertRef);
     if (!alert.isEmpty()) {
         const int index = int(view.listEntries().indexOf(alert.toUpper()));
         if (index >= 0) {

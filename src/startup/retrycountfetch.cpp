@@ -3,7 +3,7 @@
 #include "retrycountfetch.h"
 
 #include "host/errorreport.h"
-#include "host/numbertext.h"
+#include "core/numbertext.h"
 #include "platform/jetfailure.h"
 
 #include <cmath>
@@ -16,9 +16,9 @@ using Platform::JetFailure;
 using Platform::JetKeyRead;
 using Platform::JetValue;
 
-std::variant<qint16, Host::ErrorDetail> inRange(double number, const QString &shown, const QString &file)
+std::variant<qint16, Core::ErrorDetail> inRange(double number, const QString &shown, const QString &file)
 {
-    const double rounded = Host::roundHalfEven(number);
+    const double rounded = Core::roundHalfEven(number);
     if (!std::isfinite(rounded) || rounded < -32768.0 || rounded > 32767.0)
         return Platform::jetFailure(
             JetFailure::ValueOutOfRange,
@@ -43,7 +43,7 @@ Platform::JetKeyQuery RetryCountFetch::query(const QString &dataPath)
             QStringLiteral("Value")};
 }
 
-std::variant<qint16, Host::ErrorDetail> RetryCountFetch::retryLimitFrom(const JetValue &value, const QString &file)
+std::variant<qint16, Core::ErrorDetail> RetryCountFetch::retryLimitFrom(const JetValue &value, const QString &file)
 {
     switch (value.type) {
     case JetValue::Type::Null:
@@ -54,14 +54,14 @@ std::variant<qint16, Host::ErrorDetail> RetryCountFetch::retryLimitFrom(const Je
         return inRange(value.number, QString::number(value.number, 'g', 17), file);
     case JetValue::Type::Text: {
         // Compared with 0 the text must be a number as a whole; its value is then its leading number.
-        const std::optional<double> asNumber = Host::textAsNumber(value.text);
+        const std::optional<double> asNumber = Core::textAsNumber(value.text);
         if (!asNumber)
             return Platform::jetFailure(
                 JetFailure::ValueNotNumber,
                 QStringLiteral("the retry count \"%1\" in %2 is not a number").arg(value.text.left(40), file));
         if (*asNumber == 0.0)
             return qint16(0);
-        return inRange(Host::numberFromText(value.text), QLatin1Char('"') + value.text.left(40) + QLatin1Char('"'),
+        return inRange(Core::numberFromText(value.text), QLatin1Char('"') + value.text.left(40) + QLatin1Char('"'),
                        file);
     }
     }
@@ -74,7 +74,7 @@ void RetryCountFetch::fetch(const QString &dataPath, Host::RetryFields &retry)
     retry.intRetryCounter = 0;
     for (;;) {
         const JetKeyRead read = m_database.readKey(key);
-        Host::ErrorDetail failure = read.failure;
+        Core::ErrorDetail failure = read.failure;
         if (read.outcome == JetKeyRead::Outcome::NoRow) {
             retry.intRetryLimit = limitWithoutRow;
             return;
@@ -85,7 +85,7 @@ void RetryCountFetch::fetch(const QString &dataPath, Host::RetryFields &retry)
                 retry.intRetryLimit = *count;
                 return;
             }
-            failure = std::get<Host::ErrorDetail>(limit);
+            failure = std::get<Core::ErrorDetail>(limit);
         }
 
         retry.strLastError = failure.text();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "host/errordetail.h"
+#include "core/errordetail.h"
 #include "host/retryfields.h"
 #include "platform/jetdatabase.h"
 
@@ -37,7 +37,7 @@ public:
     // The retry count a value of the key row stands for: 0 for a value equal to 0, otherwise the
     // value (text read by the number-from-text rule) rounded to the nearest whole number, halves to
     // even. Null, text that is not a number and values beyond 16 bits are failures.
-    static std::variant<qint16, Host::ErrorDetail> retryLimitFrom(const Platform::JetValue &value, const QString &file);
+    static std::variant<qint16, Core::ErrorDetail> retryLimitFrom(const Platform::JetValue &value, const QString &file);
 
     static constexpr qint16 limitWithoutRow = 50;
 

@@ -13,6 +13,7 @@
 
 #include <future>
 
+namespace Core = Voruvar::Core;
 using namespace Voruvar::Host;
 using Voruvar::Testing::FakeAutomationHost;
 
@@ -146,7 +147,7 @@ private Q_SLOTS:
         before.strDataPath = QStringLiteral("/data");
         before.strAccountName = QStringLiteral("Ann");
         before.strAccessLevel = QStringLiteral("2");
-        before.dtUserItem15 = HostDate{45000.5};
+        before.dtUserItem15 = Core::HostDate{45000.5};
         before.bytRemindersOff = 1;
         before.strSiteName = QStringLiteral("Plant 4");
         m_context = before;

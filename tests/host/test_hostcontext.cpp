@@ -3,21 +3,22 @@
 #include "fakeautomationhost.h"
 #include "host/clsmain.h"
 #include "host/hostcontext.h"
-#include "host/valueconvert.h"
+#include "core/valueconvert.h"
 
 #include <QTest>
 
+namespace Core = Voruvar::Core;
 using namespace Voruvar::Host;
 using Voruvar::Testing::FakeAutomationHost;
 
-Q_DECLARE_METATYPE(Voruvar::Host::HostValue)
+Q_DECLARE_METATYPE(Voruvar::Core::HostValue)
 
 namespace {
 const QLocale us(QLocale::English, QLocale::UnitedStates);
 
-QList<HostValue> texts(int count, const QString &prefix)
+QList<Core::HostValue> texts(int count, const QString &prefix)
 {
-    QList<HostValue> items;
+    QList<Core::HostValue> items;
     for (int i = 1; i <= count; ++i)
         items.append(prefix + QString::number(i));
     return items;
@@ -31,30 +32,30 @@ class TestHostContext : public QObject
 private Q_SLOTS:
     void toByte_data()
     {
-        QTest::addColumn<HostValue>("value");
+        QTest::addColumn<Core::HostValue>("value");
         QTest::addColumn<int>("expected"); // -1: cannot be converted
-        QTest::newRow("number 1") << HostValue(qint64(1)) << 1;
-        QTest::newRow("text 1") << HostValue(QStringLiteral("1")) << 1;
-        QTest::newRow("255") << HostValue(qint64(255)) << 255;
-        QTest::newRow("300 out of range") << HostValue(qint64(300)) << -1;
-        QTest::newRow("negative") << HostValue(qint64(-1)) << -1;
-        QTest::newRow("half to even down") << HostValue(2.5) << 2;
-        QTest::newRow("half to even up") << HostValue(3.5) << 4;
-        QTest::newRow("255.5 rounds out of range") << HostValue(255.5) << -1;
-        QTest::newRow("true is not a byte") << HostValue(true) << -1;
-        QTest::newRow("false is 0") << HostValue(false) << 0;
-        QTest::newRow("letters") << HostValue(QStringLiteral("abc")) << -1;
-        QTest::newRow("empty text") << HostValue(QString()) << -1;
-        QTest::newRow("null") << HostValue(NullValue{}) << -1;
-        QTest::newRow("unsupported") << HostValue(UnsupportedValue{QStringLiteral("as")}) << -1;
-        QTest::newRow("huge double") << HostValue(1e300) << -1;
+        QTest::newRow("number 1") << Core::HostValue(qint64(1)) << 1;
+        QTest::newRow("text 1") << Core::HostValue(QStringLiteral("1")) << 1;
+        QTest::newRow("255") << Core::HostValue(qint64(255)) << 255;
+        QTest::newRow("300 out of range") << Core::HostValue(qint64(300)) << -1;
+        QTest::newRow("negative") << Core::HostValue(qint64(-1)) << -1;
+        QTest::newRow("half to even down") << Core::HostValue(2.5) << 2;
+        QTest::newRow("half to even up") << Core::HostValue(3.5) << 4;
+        QTest::newRow("255.5 rounds out of range") << Core::HostValue(255.5) << -1;
+        QTest::newRow("true is not a byte") << Core::HostValue(true) << -1;
+        QTest::newRow("false is 0") << Core::HostValue(false) << 0;
+        QTest::newRow("letters") << Core::HostValue(QStringLiteral("abc")) << -1;
+        QTest::newRow("empty text") << Core::HostValue(QString()) << -1;
+        QTest::newRow("null") << Core::HostValue(Core::NullValue{}) << -1;
+        QTest::newRow("unsupported") << Core::HostValue(Core::UnsupportedValue{QStringLiteral("as")}) << -1;
+        QTest::newRow("huge double") << Core::HostValue(1e300) << -1;
     }
 
     void toByte()
     {
-        QFETCH(HostValue, value);
+        QFETCH(Core::HostValue, value);
         QFETCH(int, expected);
-        const auto byte = Voruvar::Host::toByte(value, us);
+        const auto byte = Voruvar::Core::toByte(value, us);
         QCOMPARE(byte.has_value(), expected >= 0);
         if (byte)
             QCOMPARE(int(*byte), expected);
@@ -62,26 +63,26 @@ private Q_SLOTS:
 
     void toText_data()
     {
-        QTest::addColumn<HostValue>("value");
+        QTest::addColumn<Core::HostValue>("value");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected"); // "<fail>": cannot be converted
-        QTest::newRow("text unchanged") << HostValue(QStringLiteral("  a b ")) << "en_US" << "  a b ";
-        QTest::newRow("integer") << HostValue(qint64(2)) << "en_US" << "2";
-        QTest::newRow("fraction") << HostValue(2.5) << "en_US" << "2.5";
-        QTest::newRow("fraction, comma locale") << HostValue(2.5) << "de_DE" << "2,5";
-        QTest::newRow("true") << HostValue(true) << "en_US" << "True";
-        QTest::newRow("false") << HostValue(false) << "en_US" << "False";
-        QTest::newRow("null") << HostValue(NullValue{}) << "en_US" << "<fail>";
-        QTest::newRow("date at midnight") << HostValue(HostDate{46384.0}) << "en_US" << "12/28/26";
-        QTest::newRow("date with time") << HostValue(HostDate{46384.5}) << "en_US" << "12/28/26 12:00:00 PM";
+        QTest::newRow("text unchanged") << Core::HostValue(QStringLiteral("  a b ")) << "en_US" << "  a b ";
+        QTest::newRow("integer") << Core::HostValue(qint64(2)) << "en_US" << "2";
+        QTest::newRow("fraction") << Core::HostValue(2.5) << "en_US" << "2.5";
+        QTest::newRow("fraction, comma locale") << Core::HostValue(2.5) << "de_DE" << "2,5";
+        QTest::newRow("true") << Core::HostValue(true) << "en_US" << "True";
+        QTest::newRow("false") << Core::HostValue(false) << "en_US" << "False";
+        QTest::newRow("null") << Core::HostValue(Core::NullValue{}) << "en_US" << "<fail>";
+        QTest::newRow("date at midnight") << Core::HostValue(Core::HostDate{46384.0}) << "en_US" << "12/28/26";
+        QTest::newRow("date with time") << Core::HostValue(Core::HostDate{46384.5}) << "en_US" << "12/28/26 12:00:00 PM";
     }
 
     void toText()
     {
-        QFETCH(HostValue, value);
+        QFETCH(Core::HostValue, value);
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        const auto text = Voruvar::Host::toText(value, QLocale(locale));
+        const auto text = Voruvar::Core::toText(value, QLocale(locale));
         if (expected == u"<fail>") {
             QVERIFY(!text);
         } else {
@@ -92,27 +93,27 @@ private Q_SLOTS:
 
     void toDate()
     {
-        QCOMPARE(Voruvar::Host::toDate(HostValue(HostDate{45000.25}), us)->days, 45000.25);
-        QCOMPARE(Voruvar::Host::toDate(HostValue(qint64(2)), us)->toDateTime(), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+        QCOMPARE(Voruvar::Core::toDate(Core::HostValue(Core::HostDate{45000.25}), us)->days, 45000.25);
+        QCOMPARE(Voruvar::Core::toDate(Core::HostValue(qint64(2)), us)->toDateTime(), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
         for (const QString &text : {QStringLiteral("12/28/2026"), QStringLiteral(" 12/28/26 ")}) {
-            const auto date = Voruvar::Host::toDate(HostValue(text), us);
+            const auto date = Voruvar::Core::toDate(Core::HostValue(text), us);
             QVERIFY2(date, qPrintable(text));
             QCOMPARE(date->toDateTime().date(), QDate(2026, 12, 28));
         }
-        const auto withTime = Voruvar::Host::toDate(HostValue(QStringLiteral("12/28/2026 6:00:00 PM")), us);
+        const auto withTime = Voruvar::Core::toDate(Core::HostValue(QStringLiteral("12/28/2026 6:00:00 PM")), us);
         QVERIFY(withTime);
         QCOMPARE(withTime->days, 46384.75);
-        QVERIFY(!Voruvar::Host::toDate(HostValue(QStringLiteral("not a date")), us));
-        QVERIFY(!Voruvar::Host::toDate(HostValue(true), us));
-        QVERIFY(!Voruvar::Host::toDate(HostValue(NullValue{}), us));
-        QVERIFY(!Voruvar::Host::toDate(HostValue(1e300), us));
+        QVERIFY(!Voruvar::Core::toDate(Core::HostValue(QStringLiteral("not a date")), us));
+        QVERIFY(!Voruvar::Core::toDate(Core::HostValue(true), us));
+        QVERIFY(!Voruvar::Core::toDate(Core::HostValue(Core::NullValue{}), us));
+        QVERIFY(!Voruvar::Core::toDate(Core::HostValue(1e300), us));
     }
 
     void storeUser_fourteenItems_leavesTheRest()
     {
         HostContext context;
         context.storeUser(texts(17, QStringLiteral("first")), us);
-        QList<HostValue> user = texts(14, QStringLiteral("second"));
+        QList<Core::HostValue> user = texts(14, QStringLiteral("second"));
         user[13] = qint64(2); // the access level given as a number
         context.storeUser(user, us);
         QCOMPARE(context.strAccountId, QStringLiteral("second1"));
@@ -132,15 +133,15 @@ private Q_SLOTS:
     void storeFlags_unconvertibleByte_keepsEarlierValueAndGoesOn()
     {
         HostContext context;
-        QList<HostValue> flags = texts(11, QStringLiteral("f"));
+        QList<Core::HostValue> flags = texts(11, QStringLiteral("f"));
         flags[4] = QStringLiteral("1");
         flags[5] = qint64(1);
         flags[6] = qint64(7);
         context.storeFlags(flags, us);
         QCOMPARE(context.bytRemindersOff, quint8(1));
 
-        for (const HostValue &bad : {HostValue(qint64(300)), HostValue(QStringLiteral("abc")), HostValue(true),
-                                     HostValue(NullValue{}), HostValue(UnsupportedValue{QStringLiteral("a{sv}")})}) {
+        for (const Core::HostValue &bad : {Core::HostValue(qint64(300)), Core::HostValue(QStringLiteral("abc")), Core::HostValue(true),
+                                     Core::HostValue(Core::NullValue{}), Core::HostValue(Core::UnsupportedValue{QStringLiteral("a{sv}")})}) {
             flags[4] = bad;
             flags[10] = QStringLiteral("site after ") + describe(bad);
             context.storeFlags(flags, us);
@@ -153,8 +154,8 @@ private Q_SLOTS:
     {
         HostContext context;
         context.storePaths(texts(8, QStringLiteral("p")), us);
-        QList<HostValue> paths = texts(12, QStringLiteral("q"));
-        paths[5] = NullValue{};
+        QList<Core::HostValue> paths = texts(12, QStringLiteral("q"));
+        paths[5] = Core::NullValue{};
         context.storePaths(paths, us);
         QCOMPARE(context.strDataPath, QStringLiteral("p6"));
         QCOMPARE(context.strSitePath, QStringLiteral("q8"));

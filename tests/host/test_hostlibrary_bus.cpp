@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace Core = Voruvar::Core;
 using namespace Voruvar::Host;
 using namespace std::chrono_literals;
 using Voruvar::Standin::StandinStore;
@@ -64,7 +65,7 @@ private:
     QProcess m_process;
 };
 
-ErrorDetail failure(HostLibraryFailure kind, const QString &description)
+Core::ErrorDetail failure(HostLibraryFailure kind, const QString &description)
 {
     return {hostLibraryService, int(kind), description};
 }
@@ -102,7 +103,7 @@ private Q_SLOTS:
     {
         QVERIFY(!serviceOnBus());
         DBusHostLibrary library;
-        ErrorDetail detail;
+        Core::ErrorDetail detail;
         QVERIFY(!library.CreateObject(detail));
         QCOMPARE(detail.component, hostLibraryService);
         QCOMPARE(detail.number, int(HostLibraryFailure::ServiceMissing));
@@ -122,7 +123,7 @@ private Q_SLOTS:
     void noBus_noBusFailure()
     {
         DBusHostLibrary library(QDBusConnection(QStringLiteral("never connected")));
-        ErrorDetail detail;
+        Core::ErrorDetail detail;
         QVERIFY(!library.CreateObject(detail));
         QCOMPARE(detail.number, int(HostLibraryFailure::NoBus));
     }
@@ -208,7 +209,7 @@ private Q_SLOTS:
                  failure(HostLibraryFailure::Refused,
                          QStringLiteral("Cannot start '/nonexistent/browser' to open https://example.invalid/.")));
 
-        ErrorDetail detail;
+        Core::ErrorDetail detail;
         std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
         QVERIFY(object);
         QVERIFY(!object->Release());
@@ -224,7 +225,7 @@ private Q_SLOTS:
             Service service = broken({QStringLiteral("bare")});
             QVERIFY(service.ready());
             DBusHostLibrary library;
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
             QVERIFY(object);
             QCOMPARE(object->setDTFormat(QStringLiteral("x")),
@@ -237,7 +238,7 @@ private Q_SLOTS:
             Service service = broken({QStringLiteral("refusing"), QStringLiteral("No objects today.")});
             QVERIFY(service.ready());
             DBusHostLibrary library;
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             QVERIFY(!library.CreateObject(detail));
             QCOMPARE(detail, failure(HostLibraryFailure::Refused, QStringLiteral("No objects today.")));
         }
@@ -246,7 +247,7 @@ private Q_SLOTS:
             Service service = broken({QStringLiteral("refusing"), QString()});
             QVERIFY(service.ready());
             DBusHostLibrary library;
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             QVERIFY(!library.CreateObject(detail));
             QCOMPARE(detail.text(), QStringLiteral("dovavirev.clsRuraro: 6: "));
         }
@@ -254,7 +255,7 @@ private Q_SLOTS:
             Service service = broken({QStringLiteral("badreply")});
             QVERIFY(service.ready());
             DBusHostLibrary library;
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             QVERIFY(!library.CreateObject(detail));
             QCOMPARE(detail.number, int(HostLibraryFailure::BadReply));
         }
@@ -267,7 +268,7 @@ private Q_SLOTS:
         DBusHostLibrary library(QDBusConnection::sessionBus(), 300ms, 5000ms);
         QElapsedTimer timer;
         timer.start();
-        ErrorDetail detail;
+        Core::ErrorDetail detail;
         QVERIFY(!library.CreateObject(detail));
         QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
         QVERIFY(timer.elapsed() >= 250 && timer.elapsed() < 2000);
@@ -294,7 +295,7 @@ private Q_SLOTS:
             QVERIFY(service.ready());
             QElapsedTimer timer;
             timer.start();
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             QVERIFY(!library.CreateObject(detail));
             QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
             QVERIFY(timer.elapsed() < 1000);
@@ -303,7 +304,7 @@ private Q_SLOTS:
         {
             Service host = standinHost();
             QVERIFY(host.ready());
-            ErrorDetail detail;
+            Core::ErrorDetail detail;
             std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
             QVERIFY2(object, qPrintable(detail.text()));
             QVERIFY(!object->Release());
@@ -311,7 +312,7 @@ private Q_SLOTS:
             QVERIFY(orphan);
         }
         // The object's host has ended, and with it the object.
-        QCOMPARE(orphan->RuraroPath(QStringLiteral("/opt")).value_or(ErrorDetail{}).number,
+        QCOMPARE(orphan->RuraroPath(QStringLiteral("/opt")).value_or(Core::ErrorDetail{}).number,
                  int(HostLibraryFailure::ObjectMissing));
     }
 

@@ -106,12 +106,12 @@ private Q_SLOTS:
         QFETCH(int, failure);
         const auto result = RetryCountFetch::retryLimitFrom(value, QStringLiteral("/data/z_udez.mdb"));
         if (failure == 0) {
-            if (const auto *detail = std::get_if<Host::ErrorDetail>(&result))
+            if (const auto *detail = std::get_if<Core::ErrorDetail>(&result))
                 QFAIL(qPrintable(detail->text()));
             QCOMPARE(int(std::get<qint16>(result)), limit);
         } else {
-            QVERIFY(std::holds_alternative<Host::ErrorDetail>(result));
-            const Host::ErrorDetail detail = std::get<Host::ErrorDetail>(result);
+            QVERIFY(std::holds_alternative<Core::ErrorDetail>(result));
+            const Core::ErrorDetail detail = std::get<Core::ErrorDetail>(result);
             QCOMPARE(detail.number, failure);
             QCOMPARE(detail.component, QStringLiteral("voruvar-jetread"));
             QVERIFY(detail.description.contains(QStringLiteral("/data/z_udez.mdb")));

@@ -16,7 +16,7 @@ namespace Voruvar::Testing {
 class FakeHostLibrary final : public Host::HostLibrary
 {
 public:
-    std::unique_ptr<Host::HostLibraryObject> CreateObject(Host::ErrorDetail &failure) override
+    std::unique_ptr<Host::HostLibraryObject> CreateObject(Core::ErrorDetail &failure) override
     {
         calls.append(QStringLiteral("CreateObject"));
         if (const Host::HostFailure refused = outcome(QStringLiteral("CreateObject"))) {
@@ -32,7 +32,7 @@ public:
             return std::nullopt;
         if (failuresLeft > 0)
             --failuresLeft;
-        return Host::ErrorDetail{Host::hostLibraryService, int(Host::HostLibraryFailure::Refused),
+        return Core::ErrorDetail{Host::hostLibraryService, int(Host::HostLibraryFailure::Refused),
                                  member + QStringLiteral(" refused")};
     }
 

@@ -39,10 +39,10 @@ private Q_SLOTS:
         Testing::FakeProcessControl process;
         Host::DBusHostLibrary library;
         Windows::Addin addin({messages, instances, screen, process, &library}, dir.path());
-        const auto text = [](const char *value) { return Host::HostValue(QString::fromUtf8(value)); };
+        const auto text = [](const char *value) { return Core::HostValue(QString::fromUtf8(value)); };
         addin.context().storePaths({text("1"), text("2"), text("3"), text("/opt/ruraro")});
         addin.context().storeUser({text("DADMIN"), text("Dana Admin")});
-        addin.context().storeFlags(QList<Host::HostValue>(9, text("")) << text("MM/dd/yyyy"));
+        addin.context().storeFlags(QList<Core::HostValue>(9, text("")) << text("MM/dd/yyyy"));
 
         addin.hostLog().writeHostLog(QStringLiteral("ERROR: TB101 : Retrieval Error"));
 

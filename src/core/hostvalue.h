@@ -7,7 +7,7 @@
 
 #include <variant>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 // A date as the automation interface carries it: days since 30 December 1899,
 // the fraction being the time of day.
@@ -38,4 +38,4 @@ using HostValue = std::variant<NullValue, QString, qint64, double, bool, HostDat
 // A short readable form of a value, for logs and test failure messages.
 QString describe(const HostValue &value);
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

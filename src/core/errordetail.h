@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 // What failed, as a retry loop records it: the failing component (service, library or file reader),
 // a number fixed per kind of failure and the component's own description.
@@ -20,4 +20,4 @@ struct ErrorDetail
     friend bool operator==(const ErrorDetail &, const ErrorDetail &) = default;
 };
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

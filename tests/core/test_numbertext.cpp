@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
-#include "host/numbertext.h"
+#include "core/numbertext.h"
 
 #include <QTest>
 
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-using namespace Voruvar::Host;
+using namespace Voruvar::Core;
 
 class TestNumberText : public QObject
 {
@@ -64,18 +64,18 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        QCOMPARE(Voruvar::Host::numberFromText(text), expected);
+        QCOMPARE(Voruvar::Core::numberFromText(text), expected);
     }
 
     void numberFromText_hugeExponent_isInfinite()
     {
-        QVERIFY(std::isinf(Voruvar::Host::numberFromText(u"1e999")));
+        QVERIFY(std::isinf(Voruvar::Core::numberFromText(u"1e999")));
     }
 
     void numberFromText_megabytesOfDigits_doesNotHang()
     {
         const QString text = QStringLiteral("7") + QString(2 * 1024 * 1024, QLatin1Char(' ')) + QStringLiteral("x");
-        QCOMPARE(Voruvar::Host::numberFromText(text), 7.0);
+        QCOMPARE(Voruvar::Core::numberFromText(text), 7.0);
     }
 
     void textAsNumber_data()
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, isNumber);
         QFETCH(double, expected);
-        const auto number = Voruvar::Host::textAsNumber(text, QLocale::c());
+        const auto number = Voruvar::Core::textAsNumber(text, QLocale::c());
         QCOMPARE(number.has_value(), isNumber);
         if (isNumber)
             QCOMPARE(*number, expected);
@@ -106,7 +106,7 @@ private Q_SLOTS:
 
     void textAsNumber_localeDecimalComma()
     {
-        QCOMPARE(Voruvar::Host::textAsNumber(u"2,5", QLocale(QLocale::German)), 2.5);
+        QCOMPARE(Voruvar::Core::textAsNumber(u"2,5", QLocale(QLocale::German)), 2.5);
     }
 
     void roundHalfEven_data()
@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         QFETCH(double, value);
         QFETCH(double, expected);
-        QCOMPARE(Voruvar::Host::roundHalfEven(value), expected);
+        QCOMPARE(Voruvar::Core::roundHalfEven(value), expected);
     }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 #include <clocale>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 namespace {
 
@@ -158,4 +158,4 @@ double roundHalfEven(double value)
     return std::nearbyint(value); // the default rounding mode rounds halves to even
 }
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

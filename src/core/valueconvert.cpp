@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
-#include "valueconvert.h"
+#include "core/valueconvert.h"
 
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 #include <QRegularExpression>
 
 #include <cmath>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 namespace {
 
@@ -127,4 +127,4 @@ std::optional<HostDate> toDate(const HostValue &value, const QLocale &locale)
     return std::nullopt;
 }
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

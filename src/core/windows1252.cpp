@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
-#include "windows1252.h"
+#include "core/windows1252.h"
 
-namespace Voruvar::Catalog {
+namespace Voruvar::Core {
 
 namespace {
 
@@ -26,4 +26,4 @@ QString Windows1252::decode(QByteArrayView bytes)
     return text;
 }
 
-} // namespace Voruvar::Catalog
+} // namespace Voruvar::Core

@@ -5,7 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace Voruvar::Catalog {
+namespace Voruvar::Core {
 
 // The Western single-byte code page of the add-in's own text files. Every byte decodes to one
 // character; the five bytes the code page leaves unassigned decode to the control character of
@@ -17,4 +17,4 @@ public:
     static QString decode(QByteArrayView bytes);
 };
 
-} // namespace Voruvar::Catalog
+} // namespace Voruvar::Core

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "hostvalue.h"
+#include "core/hostvalue.h"
 
 #include <QLocale>
 
 #include <optional>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 // Conversions of a host collection item to a field's type; nullopt when the value cannot be
 // converted, in which case the field keeps what it held.
@@ -25,4 +25,4 @@ std::optional<quint8> toByte(const HostValue &value, const QLocale &locale = QLo
 // from 30 December 1899. Anything else fails.
 std::optional<HostDate> toDate(const HostValue &value, const QLocale &locale = QLocale::system());
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 // The leading number of a text: blanks, tabs and line feeds are skipped wherever they stand;
 // an optional sign, digits, an optional "." and digits and an optional exponent (E or D) are read,
@@ -23,4 +23,4 @@ std::optional<double> textAsNumber(QStringView text, const QLocale &locale = QLo
 // Rounds to the nearest whole number, halves going to the even neighbour.
 double roundHalfEven(double value);
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

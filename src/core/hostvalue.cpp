@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
-#include "hostvalue.h"
+#include "core/hostvalue.h"
 
 #include <cmath>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 namespace {
 const QDate oleEpoch(1899, 12, 30);
@@ -54,4 +54,4 @@ QString describe(const HostValue &value)
     return std::visit(Describer{}, value);
 }
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core

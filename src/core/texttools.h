@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace Voruvar::Host {
+namespace Voruvar::Core {
 
 // Removes space characters (U+0020 only) at both ends; tabs and other white space stay.
 inline QString trimBlanks(QStringView text)
@@ -19,4 +19,4 @@ inline QString trimBlanks(QStringView text)
     return text.sliced(begin, end - begin).toString();
 }
 
-} // namespace Voruvar::Host
+} // namespace Voruvar::Core
