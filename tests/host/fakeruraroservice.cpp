@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 //
-// A broken host library for the tests: takes the name dovavirev.clsRuraro and misbehaves in one
-// way, named by its first argument:
+// A broken host library for the tests: takes the name dovavirev.clsRuraro, prints "call MEMBER"
+// for every message it receives, and misbehaves in one way, named by its first argument:
 //   silent          answers nothing
 //   mute            CreateObject works; the object answers nothing
 //   dying           ends, without answering, on the first call
@@ -30,6 +30,8 @@ public:
 
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
     {
+        std::printf("call %s\n", qPrintable(message.member()));
+        std::fflush(stdout);
         const bool create = message.member() == u"CreateObject";
         if (m_mode == u"dying")
             std::_Exit(3);
