@@ -22,7 +22,7 @@ bool isSkipped(QChar c)
 
 // Digits of base 16 or 8 after "&H" / "&O". Up to 16 bits the value is a signed 16-bit
 // number, up to 32 bits a signed 32-bit number, as the automation runtime reads them.
-double radixNumber(QStringView digits, int base)
+std::optional<double> radixNumber(QStringView digits, int base)
 {
     quint64 value = 0;
     int count = 0;
@@ -43,7 +43,7 @@ double radixNumber(QStringView digits, int base)
             return std::numeric_limits<double>::infinity();
     }
     if (count == 0)
-        return 0.0;
+        return std::nullopt;
     if (value <= 0xFFFF)
         return static_cast<qint16>(static_cast<quint16>(value));
     return static_cast<qint32>(static_cast<quint32>(value));
@@ -60,6 +60,11 @@ double cLocaleStrtod(const std::string &number)
 } // namespace
 
 double numberFromText(QStringView text)
+{
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -102,7 +107,7 @@ double numberFromText(QStringView text)
         }
     }
     if (!digits)
-        return 0.0;
+        return std::nullopt;
 
     // Exponent: E or D, an optional sign and digits; without digits it is not part of the number.
     if (i < n && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {

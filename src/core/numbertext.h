@@ -15,6 +15,8 @@ namespace Voruvar::Core {
 // A text without a leading number gives 0. The decimal point is always ".", whatever the locale.
 // A number too large for a double gives an infinity, which callers treat as out of range.
 double numberFromText(QStringView text);
+// The same leading number, or nothing when the text does not begin with one.
+std::optional<double> leadingNumber(QStringView text);
 
 // The whole text read as one number (blanks around it allowed), in the locale's notation
 // or with "."; nullopt when the text is not a number. This is how a text item converts to a number.

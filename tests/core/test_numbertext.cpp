@@ -67,6 +67,33 @@ private Q_SLOTS:
         QCOMPARE(Voruvar::Core::numberFromText(text), expected);
     }
 
+    // Whether the text begins with a number at all: "0" is a number, "abc" is none.
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<double>("value");
+        QTest::newRow("zero") << "0" << true << 0.0;
+        QTest::newRow("days") << " 7 days" << true << 7.0;
+        QTest::newRow("negative") << "-3" << true << -3.0;
+        QTest::newRow("huge") << "1e9" << true << 1e9;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("letters") << "abc" << false << 0.0;
+        QTest::newRow("sign alone") << "+" << false << 0.0;
+        QTest::newRow("hexadecimal prefix alone") << "&H" << false << 0.0;
+        QTest::newRow("hexadecimal") << "&HA" << true << 10.0;
+    }
+
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, found);
+        QFETCH(double, value);
+        const std::optional<double> number = Voruvar::Core::leadingNumber(text);
+        QCOMPARE(number.has_value(), found);
+        QCOMPARE(number.value_or(0.0), value);
+    }
+
     void numberFromText_hugeExponent_isInfinite()
     {
         QVERIFY(std::isinf(Voruvar::Core::numberFromText(u"1e999")));
