@@ -72,7 +72,8 @@ struct Session
     Testing::FakeInstanceProbe instances;
     Testing::FakeScreenMetrics screen{1280, 1024, 15.0};
     Testing::FakeProcessControl process;
-    Windows::Addin addin{{messages, instances, screen, process}, installation().dir.path()};
+    Testing::FakeShell shell;
+    Windows::Addin addin{{messages, instances, screen, process, shell}, installation().dir.path()};
 };
 
 class CountingPane final : public Platform::DocumentPane

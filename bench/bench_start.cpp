@@ -23,7 +23,8 @@ struct Session
     Testing::FakeInstanceProbe instances;
     Testing::FakeScreenMetrics screen{1280, 1024, 15.0};
     Testing::FakeProcessControl process;
-    Windows::Addin addin{{messages, instances, screen, process}, QCoreApplication::applicationDirPath()};
+    Testing::FakeShell shell;
+    Windows::Addin addin{{messages, instances, screen, process, shell}, QCoreApplication::applicationDirPath()};
     Host::clsMain automation{addin.context(), addin};
 };
 

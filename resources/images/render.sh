@@ -38,6 +38,11 @@ render button-expand.svg       button-expand.png       35   29 opaque
 render button-calculator.svg   button-calculator.png   35   29 opaque
 render button-print.svg        button-print.png        35   29 opaque
 render button-help.svg         button-help.png         35   29 opaque
+render button-previous.svg     button-previous.png     35   29 opaque
+render button-next.svg         button-next.png         35   29 opaque
+render button-save.svg         button-save.png         35   29 opaque
+render about-word.svg          about-word.png          70   21 opaque
+render addin-logo.svg          addin-logo.png         199   35 opaque
 render button-admin.svg        button-admin.png        35   29 opaque
 render button-reminder.svg     button-reminder.png     15   18 opaque
 render voruvar-16.svg          voruvar-16.png          16   16 alpha

@@ -5,6 +5,7 @@
 #include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
 #include "host/standalonecontext.h"
+#include "platform/desktopshell.h"
 #include "platform/procinstanceprobe.h"
 #include "platform/qtmessagepresenter.h"
 #include "platform/qtscreenmetrics.h"
@@ -114,7 +115,9 @@ int main(int argc, char *argv[])
     Platform::QtScreenMetrics screen;
     Platform::RealProcessControl process;
     Host::DBusHostLibrary hostLibrary;
-    Windows::Addin addin({messages, instances, screen, process, &hostLibrary}, QCoreApplication::applicationDirPath());
+    Platform::DesktopShell shell;
+    Windows::Addin addin({messages, instances, screen, process, shell, &hostLibrary, options.automation},
+                         QCoreApplication::applicationDirPath());
     Host::clsMain automationObject(addin.context(), addin);
 
     if (options.screenshot)

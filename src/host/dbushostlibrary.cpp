@@ -4,6 +4,7 @@
 
 #include "hostlibraryfailure.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -160,6 +161,12 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
     if (reply)
         *reply = std::move(answer);
     return std::nullopt;
+}
+
+bool DBusHostLibrary::present() const
+{
+    const QDBusConnectionInterface *bus = m_bus.isConnected() ? m_bus.interface() : nullptr;
+    return bus && bus->isServiceRegistered(hostLibraryService).value();
 }
 
 std::unique_ptr<HostLibraryObject> DBusHostLibrary::CreateObject(Core::ErrorDetail &failure)

@@ -29,6 +29,7 @@ public:
                              std::chrono::milliseconds quietTime = defaultQuietTime);
 
     std::unique_ptr<HostLibraryObject> CreateObject(Core::ErrorDetail &failure) override;
+    bool present() const override;
 
     // Sends one call and waits for its reply; the failure, if any, as the error detail.
     HostFailure call(const QDBusMessage &message, QDBusMessage *reply = nullptr);

@@ -16,6 +16,8 @@ public:
     // A new object, or null with `failure` saying why none could be made. The library must
     // outlive the objects it makes.
     virtual std::unique_ptr<HostLibraryObject> CreateObject(Core::ErrorDetail &failure) = 0;
+    // Whether the library is there to be asked at all (its service on the bus).
+    virtual bool present() const { return true; }
 };
 
 } // namespace Voruvar::Host

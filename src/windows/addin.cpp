@@ -5,6 +5,7 @@
 #include "frmlogo.h"
 #include "frmmain.h"
 #include "frmwait.h"
+#include "maincommands.h"
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
 #include "platform/browserpane.h"
@@ -47,8 +48,29 @@ frmMain &Addin::mainWindow()
         m_display.setMainPane(m_pane);
         connect(m_main->List1(), &QListWidget::currentRowChanged, this, &Addin::onCategorySelected);
         connect(m_main->button(QStringLiteral("Command5")), &QToolButton::clicked, this, &Addin::refreshCategories);
+
+        m_commands = std::make_unique<MainCommands>(MainCommands::Services{
+            *m_main, *m_pane, m_display, m_context, m_retry, m_settings, m_services.hostLibrary, hostLog(),
+            m_services.messages, m_services.shell, m_twips, m_services.screen.twipsPerPixelX() == 12.0,
+            m_executableDirectory, m_services.hosted,
+            [this](const Startup::AdminChoices &choices) { return saveAdminSettings(choices); }});
+        MainCommands *commands = m_commands.get();
+        const std::pair<const char *, void (MainCommands::*)()> buttons[] = {
+            {"Command3", &MainCommands::expand},   {"Command6", &MainCommands::calculator},
+            {"Command7", &MainCommands::administratorOptions}, {"Command2", &MainCommands::help},
+            {"Command8", &MainCommands::reminder},
+        };
+        for (const auto &[name, command] : buttons)
+            connect(m_main->button(QLatin1String(name)), &QToolButton::clicked, commands, command);
+        connect(m_main.get(), &frmMain::bannerClicked, commands, &MainCommands::about);
     }
     return *m_main;
+}
+
+MainCommands &Addin::commands()
+{
+    mainWindow();
+    return *m_commands;
 }
 
 Platform::BrowserPane &Addin::detailsPane()

@@ -26,6 +26,7 @@ class InstanceProbe;
 class MessagePresenter;
 class ProcessControl;
 class ScreenMetrics;
+class Shell;
 } // namespace Voruvar::Platform
 
 namespace Voruvar::Host {
@@ -37,6 +38,7 @@ namespace Voruvar::Windows {
 class frmLogo;
 class frmMain;
 class frmWait;
+class MainCommands;
 
 // The running add-in: owns the process-wide records and the windows (each created when first
 // touched), and wires the automation object, the start sequence and the windows together.
@@ -55,8 +57,11 @@ public:
         Platform::InstanceProbe &instances;
         Platform::ScreenMetrics &screen;
         Platform::ProcessControl &process;
+        Platform::Shell &shell;
         // The host's automation library; none: the host's log cannot be reached.
         Host::HostLibrary *hostLibrary = nullptr;
+        // Started for a host console (--automation) rather than on its own.
+        bool hosted = true;
     };
 
     Addin(PlatformServices services, QString executableDirectory, QObject *parent = nullptr);
@@ -116,6 +121,8 @@ public:
     Catalog::DocumentDisplay &documentDisplay() { return m_display; }
     // The main window's details pane (WB1); loads the main window.
     Platform::BrowserPane &detailsPane();
+    // The main window's commands; loads the main window.
+    MainCommands &commands();
 
 Q_SIGNALS:
     // A start sequence has run to its end and the main window is visible.
@@ -138,6 +145,7 @@ private:
     Catalog::DocumentDisplay m_display{m_userDocuments, m_executableDirectory};
     Platform::BrowserPane *m_pane = nullptr; // owned by the main window
     std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainCommands> m_commands;
     std::unique_ptr<frmWait> m_wait;
     std::unique_ptr<frmLogo> m_logo;
 };

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "frmmain.h"
 
+#include "controls.h"
+
 #include "mainlayout.h"
 #include "picturebox.h"
 #include "picturebutton.h"
@@ -248,8 +250,7 @@ void frmMain::showInChosenState()
 
 QRect frmMain::twipsGeometry(const QWidget *control) const
 {
-    const QRect g = control->geometry();
-    return {m_twips.toTwips(g.x()), m_twips.toTwips(g.y()), m_twips.toTwips(g.width()), m_twips.toTwips(g.height())};
+    return Windows::twipsGeometry(m_twips, control);
 }
 
 void frmMain::relayout()

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "frmwait.h"
 
+#include "controls.h"
+
 #include "picturebox.h"
 
 #include <QGuiApplication>
@@ -69,8 +71,7 @@ frmWait::frmWait(Platform::Twips twips, bool largeFonts, QWidget *parent)
 
 QRect frmWait::twipsGeometry(const QWidget *control) const
 {
-    const QRect g = control == this ? QRect(QPoint(), size()) : control->geometry();
-    return {m_twips.toTwips(g.x()), m_twips.toTwips(g.y()), m_twips.toTwips(g.width()), m_twips.toTwips(g.height())};
+    return Windows::twipsGeometry(m_twips, control);
 }
 
 } // namespace Voruvar::Windows

@@ -28,7 +28,7 @@ namespace {
 struct Session
 {
     // The host's database answers with no Retry_Count row, so the start reads its default quietly.
-    explicit Session(const QString &directory) : addin({messages, instances, screen, process}, directory)
+    explicit Session(const QString &directory) : addin({messages, instances, screen, process, shell}, directory)
     {
         addin.setDatabase(std::make_unique<Testing::FakeJetDatabase>());
     }
@@ -36,6 +36,7 @@ struct Session
     Testing::FakeInstanceProbe instances;
     Testing::FakeScreenMetrics screen{1280, 1024, 15.0};
     Testing::FakeProcessControl process;
+    Testing::FakeShell shell;
     Windows::Addin addin;
 
     QListWidget *list() { return addin.mainWindow().List1(); }

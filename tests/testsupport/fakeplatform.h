@@ -6,8 +6,10 @@
 #include "platform/messagepresenter.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
+#include "platform/shell.h"
 
 #include <QList>
+#include <QStringList>
 #include <functional>
 
 namespace Voruvar::Testing {
@@ -62,6 +64,25 @@ class FakeProcessControl final : public Platform::ProcessControl
 public:
     void endProcess() override { ++endRequests; }
     int endRequests = 0;
+};
+
+// Answers every calculator start with the result set here.
+class FakeShell final : public Platform::Shell
+{
+public:
+    int openCalculator() override
+    {
+        ++starts;
+        return result;
+    }
+    bool openAddress(const QString &address) override
+    {
+        addresses.append(address);
+        return true;
+    }
+    int result = 42;
+    int starts = 0;
+    QStringList addresses;
 };
 
 } // namespace Voruvar::Testing

@@ -37,8 +37,9 @@ private Q_SLOTS:
         Testing::FakeInstanceProbe instances;
         Testing::FakeScreenMetrics screen;
         Testing::FakeProcessControl process;
+        Testing::FakeShell shell;
         Host::DBusHostLibrary library;
-        Windows::Addin addin({messages, instances, screen, process, &library}, dir.path());
+        Windows::Addin addin({messages, instances, screen, process, shell, &library}, dir.path());
         const auto text = [](const char *value) { return Core::HostValue(QString::fromUtf8(value)); };
         addin.context().storePaths({text("1"), text("2"), text("3"), text("/opt/ruraro")});
         addin.context().storeUser({text("DADMIN"), text("Dana Admin")});

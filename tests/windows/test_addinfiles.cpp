@@ -31,6 +31,7 @@ private:
         FakeInstanceProbe instances;
         FakeScreenMetrics screen;
         FakeProcessControl process;
+        FakeShell shell;
         std::unique_ptr<Windows::Addin> addin;
 
         // The executable's directory is a folder of its own, with the reader program beside it.
@@ -39,7 +40,7 @@ private:
             QFile::link(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-jetread"),
                         programDir.filePath(QStringLiteral("voruvar-jetread")));
             addin = std::make_unique<Windows::Addin>(
-                Windows::Addin::PlatformServices{messages, instances, screen, process}, programDir.path());
+                Windows::Addin::PlatformServices{messages, instances, screen, process, shell}, programDir.path());
             addin->context().strDataPath = dataDir.path();
         }
         QString database() const { return dataDir.filePath(QStringLiteral("z_udez.mdb")); }
