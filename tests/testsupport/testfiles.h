@@ -18,4 +18,11 @@ inline QString writeTestFile(const QString &path, const QByteArray &content)
     return path;
 }
 
+// The file's bytes; a marker when it cannot be read, so a comparison fails with a clear value.
+inline QByteArray readTestFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 } // namespace Voruvar::Testing
