@@ -316,6 +316,66 @@ private Q_SLOTS:
         QVERIFY(print.readAllStandardOutput().startsWith(heading));
     }
 
+    // The administrator's profile opens TORX BITS; the reminder button sends it to the console,
+    // which keeps it with the ten values in their order (the sixth a byte, or no call matches).
+    void standinHost_reminderForTorxBits_reachesTheConsole()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
+        const QString profile = dir.filePath(QStringLiteral("admin.ini"));
+        QFile source(qEnvironmentVariable("VORUVAR_SOURCE_DIR") +
+                     QStringLiteral("/tools/standin-host/profiles/administrator.ini"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray text = source.readAll();
+        text.replace("; Alert=TORX BITS", "Alert=TORX BITS");
+        QFile file(profile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        const QString host = qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host");
+        const QString store = dir.filePath(QStringLiteral("store.sqlite"));
+        QProcess console;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")); // dates with "/"
+        console.setProcessEnvironment(environment);
+        console.setProcessChannelMode(QProcess::ForwardedChannels);
+        console.start(host, {QStringLiteral("--store"), store, QStringLiteral("--profile"), profile,
+                             QStringLiteral("--addin"), program(), QStringLiteral("--browser"), QStringLiteral("true")});
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
+        const qint64 pid = QDBusConnection::sessionBus().interface()->servicePid(service).value();
+        bool pressed = false; // the macro tests its condition once more after it held
+        QTRY_VERIFY_WITH_TIMEOUT(pressed || (pressed = pressReturnIn(pid, QStringLiteral("TB101 : Retrieval Error"))),
+                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(pid), 15000);
+
+        // The reminder button, in the content frame's top-left corner.
+        QString mainWindow;
+        for (const Window &window : visibleWindows(pid))
+            if (window.size == QSize(919, 596))
+                mainWindow = window.id;
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), mainWindow,
+                                        QStringLiteral("18"), QStringLiteral("84"), QStringLiteral("click"),
+                                        QStringLiteral("1")});
+        Voruvar::Standin::StandinStore records;
+        QString error;
+        QVERIFY2(records.open(store, &error), qPrintable(error));
+        QTRY_COMPARE_WITH_TIMEOUT(records.reminders().size(), 1, 10000);
+        const QDate today = QDate::currentDate();
+        const auto us = [](const QDate &date) { return date.toString(QStringLiteral("MM/dd/yyyy")); };
+        const Voruvar::Standin::ReminderRecord reminder = records.reminders().first();
+        QCOMPARE(reminder.user, (QStringList{QStringLiteral("Dana Admin"), QStringLiteral("MAINT"),
+                                             QStringLiteral("Maintenance Supervisor"), QStringLiteral("DADMIN")}));
+        QCOMPARE(reminder.arguments,
+                 (QStringList{QStringLiteral("/opt/ruraro/tasks"), QStringLiteral("Dana Admin"), us(today),
+                              us(today.addDays(7)), QString(), QStringLiteral("1"), QStringLiteral("VORUVAR.CLSMAIN"),
+                              QStringLiteral("TORX BITS"), QStringLiteral("DADMIN"),
+                              QStringLiteral("/opt/ruraro/reminders")}));
+        QCOMPARE(reminder.dateFormat, QStringLiteral("MM/dd/yyyy"));
+
+        callMethod(QStringLiteral("Drop"));
+        QVERIFY(console.waitForFinished(10000));
+    }
+
     void standinHost_badProfile_endsWithItsReason()
     {
         QTemporaryDir dir;
