@@ -13,7 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTextLayout>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace Voruvar::Windows {
 
@@ -104,6 +107,7 @@ frmAbout::frmAbout(Platform::Twips twips, bool largeFonts, const QPixmap &shade,
     m_link->installEventFilter(this);
     m_link->move(twips.toPixels(largeFonts ? 3400 : 2400), twips.toPixels(2970));
     m_link->adjustSize();
+    keepLinkClearOf(invitation);
 
     QLabel *maker = makePicture(this, QStringLiteral("picLogo"), QPixmap(QStringLiteral(":/images/maker-logo.png")));
     maker->setAccessibleName(tr("Zederiro Systems"));
@@ -119,6 +123,34 @@ frmAbout::frmAbout(Platform::Twips twips, bool largeFonts, const QPixmap &shade,
 }
 
 frmAbout::~frmAbout() = default;
+
+void frmAbout::keepLinkClearOf(const QLabel *text)
+{
+    // Where the invitation's words wrap further than the design expected, the link would stand
+    // on them: it moves to the end of their last line, or below it when it does not fit there.
+    QTextLayout layout(text->text(), text->font());
+    layout.beginLayout();
+    QList<QRect> lines;
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(text->width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+        lines.append(QRectF(text->pos() + line.position(), QSizeF(line.naturalTextWidth(), line.height()))
+                         .toAlignedRect());
+    }
+    layout.endLayout();
+    if (lines.isEmpty() || std::none_of(lines.begin(), lines.end(), [this](const QRect &line) {
+            return line.intersects(m_link->geometry());
+        }))
+        return;
+    const QRect last = lines.last();
+    const int gap = QFontMetrics(text->font()).horizontalAdvance(u' ');
+    QPoint place(last.right() + gap, last.top());
+    if (place.x() + m_link->width() > m_link->parentWidget()->width())
+        place = QPoint(text->x(), last.bottom() + 1);
+    m_link->move(place);
+}
 
 QString frmAbout::accessLevelName(const QString &strAccessLevel)
 {

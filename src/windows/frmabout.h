@@ -45,6 +45,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepLinkClearOf(const QLabel *text);
+
     QLabel *m_link = nullptr;
 };
 

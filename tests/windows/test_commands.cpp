@@ -405,7 +405,8 @@ private Q_SLOTS:
         QVERIFY(near(geometry(&help, "Command1").left(), large ? 8830 - 770 : 10200));
 
         Windows::frmAbout about(twips, large, QPixmap());
-        QVERIFY(near(geometry(&about, "Label15").left(), large ? 3400 : 2400));
+        // The link stands at its design place or, where the invitation's words reach further, after them.
+        QVERIFY(geometry(&about, "Label15").left() >= (large ? 3400 : 2400) - 15);
         QVERIFY(near(geometry(&about, "Picture2").topLeft().x(), large ? 160 : 60));
     }
 
