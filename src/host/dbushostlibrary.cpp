@@ -138,11 +138,14 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
                       QStringLiteral("The host library did not answer a call %1 ms ago and is left alone for %2 ms.")
                           .arg(m_sinceSilence.elapsed())
                           .arg(m_quietTime.count()));
+    if (m_sinceMissing.isValid() && m_sinceMissing.elapsed() < missingHold.count())
+        return m_missing;
     if (!m_bus.isConnected())
         return detail(HostLibraryFailure::NoBus, m_bus.lastError().message());
 
     QElapsedTimer waited;
     waited.start();
+    ++m_callsSent;
     QDBusMessage answer = m_bus.call(message, QDBus::Block, m_callTimeoutMs);
     if (answer.type() != QDBusMessage::ReplyMessage) {
         const QDBusError error(answer);
@@ -155,9 +158,14 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
             m_sinceSilence.start();
         qCDebug(lcHostLibrary, "%s on %s failed: %s: %s", qPrintable(message.member()), qPrintable(message.path()),
                 qPrintable(error.name()), qPrintable(error.message()));
+        if (kind == HostLibraryFailure::ServiceMissing) {
+            m_missing = detail(kind, error.message());
+            m_sinceMissing.start();
+        }
         return detail(kind, error.message());
     }
     m_sinceSilence.invalidate();
+    m_sinceMissing.invalidate();
     if (reply)
         *reply = std::move(answer);
     return std::nullopt;

@@ -138,6 +138,24 @@ private Q_SLOTS:
         QCOMPARE(messages.shown.size(), 1);
     }
 
+    // A retry count of 32767 with no library: one question to the bus, then the same answer at
+    // once, and the report after the last attempt.
+    void noService_everyAttemptFails_theBusAskedOnce()
+    {
+        QVERIFY(!serviceOnBus());
+        DBusHostLibrary library;
+        RetryFields retry;
+        retry.intRetryLimit = 32767;
+        HostContext context = dana();
+        HostLibraryLog log(library, context);
+        FakeMessagePresenter messages;
+        QVERIFY(!openAddressWithRetries(library, context, retry, log, messages, QStringLiteral("a"), {}));
+        QCOMPARE(retry.intRetryCounter, 32767);
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY2(retry.strLastError.startsWith(u"dovavirev.clsRuraro: 2: "), qPrintable(retry.strLastError));
+        QCOMPARE(library.callsSent(), 1);
+    }
+
     void noBus_noBusFailure()
     {
         DBusHostLibrary library(QDBusConnection(QStringLiteral("never connected")));

@@ -20,6 +20,7 @@
 #include "windows/maincommands.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -60,6 +61,18 @@ struct Session
         return result;
     }
 };
+
+// The process's resident memory, from the kernel.
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
 
 QStringList letters(int count)
 {
@@ -408,6 +421,49 @@ private Q_SLOTS:
         // The link stands at its design place or, where the invitation's words reach further, after them.
         QVERIFY(geometry(&about, "Label15").left() >= (large ? 3400 : 2400) - 15);
         QVERIFY(near(geometry(&about, "Picture2").topLeft().x(), large ? 160 : 60));
+    }
+
+    // Opened and closed 200 times, each window leaves the process's memory where it settled.
+    void windows_openedAndClosed200Times_memorySettles_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"zoom", "about", "admin", "help"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void windows_openedAndClosed200Times_memorySettles()
+    {
+        QFETCH(QString, window);
+        Session session(m_dir.path());
+        session.showEntries({QStringLiteral("A")});
+        session.list()->setCurrentRow(0);
+        MainCommands &commands = session.commands();
+        const auto round = [&] {
+            QPointer<QWidget> opened;
+            if (window == u"zoom") {
+                commands.expand();
+                opened = commands.zoomWindow();
+            } else if (window == u"about") {
+                commands.about();
+                opened = commands.aboutWindow();
+            } else if (window == u"admin") {
+                commands.administratorOptions();
+                opened = commands.adminWindow();
+            } else {
+                commands.help();
+                opened = commands.helpWindow();
+            }
+            if (!opened)
+                return false;
+            opened->close();
+            return QTest::qWaitFor([&opened] { return opened.isNull(); }, 5000);
+        };
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(round());
+        const qint64 settled = residentKiB();
+        for (int i = 0; i < 180; ++i)
+            QVERIFY(round());
+        QVERIFY2(residentKiB() - settled < 4096, qPrintable(QStringLiteral("%1 KiB more").arg(residentKiB() - settled)));
     }
 
     void dialogs_everyClickableControlIsNamed()
