@@ -2,23 +2,33 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "browserpane.h"
 
+#include "findbar.h"
 #include "nativedocuments.h"
 #include "paneaddress.h"
+#include "panepages.h"
+#include "textzoom.h"
 #include "webrenderer.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMenu>
+#include <QMimeDatabase>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 // Exported by Qt GUI: the context every OpenGL context of the process shares with.
 QT_BEGIN_NAMESPACE
@@ -34,11 +44,6 @@ namespace {
 
 // Reference documents kept parsed for a quick return to them.
 constexpr int keptDocuments = 8;
-
-QString escaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
 
 // The web renderer draws through OpenGL contexts that must share with one global context. It is
 // made here, just before the plugin is loaded, so that a start that never needs the web renderer
@@ -95,6 +100,39 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     // Error pages have a document of their own, so they never overwrite a kept one.
     m_errorPage = new QTextDocument(this);
     m_errorPage->setUndoRedoEnabled(false);
+
+    m_native->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_native, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { showContextMenu(m_native->mapTo(this, position)); });
+    m_native->viewport()->installEventFilter(this);
+
+    m_findBar = new FindBar(this);
+    connect(m_findBar, &FindBar::searchChanged, this, [this] {
+        if (showingWebRenderer())
+            find(false);
+        else
+            findNative(false, true);
+    });
+    connect(m_findBar, &FindBar::nextRequested, this, &BrowserPane::findNext);
+    connect(m_findBar, &FindBar::previousRequested, this, &BrowserPane::findPrevious);
+    connect(m_findBar, &FindBar::dismissed, this, [this] {
+        clearFound();
+        setFocus();
+    });
+
+    // The window's keys, whichever of its controls has the keyboard.
+    const auto key = [this](const QKeySequence &sequence, auto action) {
+        auto *shortcut = new QShortcut(sequence, this, action);
+        shortcut->setContext(Qt::WindowShortcut);
+    };
+    key(QKeySequence::Find, [this] { openFindBar(); });
+    key(QKeySequence(Qt::Key_F3), [this] { findNext(); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { findPrevious(); });
+    key(QKeySequence::ZoomIn, [this] { m_zoom->larger(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { m_zoom->larger(); });
+    key(QKeySequence::ZoomOut, [this] { m_zoom->smaller(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_zoom->reset(); });
+    setTextZoom(new TextZoom(this));
 }
 
 BrowserPane::~BrowserPane() = default;
@@ -112,6 +150,193 @@ QString BrowserPane::webEnginePluginFileName()
 bool BrowserPane::showingWebRenderer() const
 {
     return m_web && m_stack->currentWidget() == m_web->widget();
+}
+
+QWidget *BrowserPane::webView() const
+{
+    return m_web ? m_web->widget() : nullptr;
+}
+
+qint64 BrowserPane::webRendererProcess() const
+{
+    return m_web ? m_web->rendererProcess() : 0;
+}
+
+void BrowserPane::setTextZoom(TextZoom *zoom)
+{
+    if (m_zoom)
+        disconnect(m_zoom, nullptr, this, nullptr);
+    m_zoom = zoom;
+    connect(m_zoom, &TextZoom::changed, this, &BrowserPane::applyTextZoom);
+    applyTextZoom();
+}
+
+void BrowserPane::applyTextZoom()
+{
+    if (m_web)
+        m_web->setZoomFactor(m_zoom->factor());
+    // A reference page on show is laid out again at the new size, where it was scrolled to.
+    if (!showingWebRenderer() && m_documents->html(m_native->document()).size() > 0) {
+        const double position = m_native->verticalScrollBar()->maximum() > 0
+                                    ? double(m_native->verticalScrollBar()->value()) / m_native->verticalScrollBar()->maximum()
+                                    : 0.0;
+        showReferenceDocument(m_location);
+        m_native->verticalScrollBar()->setValue(int(position * m_native->verticalScrollBar()->maximum()));
+    }
+}
+
+void BrowserPane::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_findBar->place();
+}
+
+bool BrowserPane::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+wheel sizes the text for every pane, not only this view's own font.
+    if (event->type() == QEvent::Wheel && (static_cast<QWheelEvent *>(event)->modifiers() & Qt::ControlModifier)) {
+        const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+        if (delta > 0)
+            m_zoom->larger();
+        else if (delta < 0)
+            m_zoom->smaller();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BrowserPane::openFindBar()
+{
+    m_findBar->open();
+    if (!m_findBar->text().isEmpty())
+        showingWebRenderer() ? find(false) : findNative(false, true);
+}
+
+void BrowserPane::findNext()
+{
+    if (!m_findBar->isOpen() || m_findBar->text().isEmpty()) {
+        openFindBar();
+        return;
+    }
+    showingWebRenderer() ? find(false) : findNative(false, false);
+}
+
+void BrowserPane::findPrevious()
+{
+    if (!m_findBar->isOpen() || m_findBar->text().isEmpty()) {
+        openFindBar();
+        return;
+    }
+    showingWebRenderer() ? find(true) : findNative(true, false);
+}
+
+void BrowserPane::find(bool backward)
+{
+    m_web->find(m_findBar->text(), backward, [bar = QPointer<FindBar>(m_findBar), this](int current, int total) {
+        if (!bar)
+            return;
+        bar->showResult(current, total);
+        Q_EMIT findFinished(current, total);
+    });
+}
+
+void BrowserPane::findNative(bool backward, bool fromSelection)
+{
+    QTextDocument *document = m_native->document();
+    const QString text = m_findBar->text();
+    if (document != m_foundIn || document->revision() != m_foundRevision || text != m_foundText) {
+        m_foundIn = document;
+        m_foundRevision = document->revision();
+        m_foundText = text;
+        m_matches = TextFinder(document->toRawText()).findAll(text);
+        m_current = -1;
+        fromSelection = true;
+    }
+    if (m_matches.isEmpty()) {
+        m_current = -1;
+        m_native->setExtraSelections({});
+    } else if (fromSelection) {
+        // Typing on keeps the match where it is: the first at or after the current one.
+        const int from = m_native->textCursor().selectionStart();
+        m_current = 0;
+        while (m_current < m_matches.size() && m_matches[m_current].position < from)
+            ++m_current;
+        if (m_current == m_matches.size())
+            m_current = 0;
+    } else {
+        m_current = int((m_current + (backward ? m_matches.size() - 1 : 1)) % m_matches.size());
+    }
+    if (m_current >= 0) {
+        const TextFinder::Match match = m_matches[m_current];
+        QTextCursor cursor(document);
+        cursor.setPosition(int(match.position));
+        cursor.setPosition(int(match.position + match.length), QTextCursor::KeepAnchor);
+        m_native->setTextCursor(cursor);
+        m_native->ensureCursorVisible();
+        // Every match marked, the current one stronger; a thousand are enough to see.
+        QList<QTextEdit::ExtraSelection> marks;
+        for (qsizetype i = 0; i < qMin<qsizetype>(m_matches.size(), 1000); ++i) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = QTextCursor(document);
+            mark.cursor.setPosition(int(m_matches[i].position));
+            mark.cursor.setPosition(int(m_matches[i].position + m_matches[i].length), QTextCursor::KeepAnchor);
+            mark.format.setBackground(i == m_current ? QColor(255, 150, 50) : QColor(255, 240, 120));
+            marks.append(mark);
+        }
+        m_native->setExtraSelections(marks);
+    }
+    const int total = int(m_matches.size());
+    m_findBar->showResult(m_current + 1, total);
+    Q_EMIT findFinished(m_current + 1, total);
+}
+
+void BrowserPane::clearFound()
+{
+    m_native->setExtraSelections({});
+    m_foundIn = nullptr;
+    m_matches.clear();
+    m_current = -1;
+    if (m_web)
+        m_web->find(QString(), false, {});
+}
+
+QString BrowserPane::selectedText() const
+{
+    return showingWebRenderer() ? m_web->selectedText() : m_native->textCursor().selectedText().replace(
+                                                              QChar::ParagraphSeparator, u'\n');
+}
+
+void BrowserPane::copy()
+{
+    if (showingWebRenderer())
+        m_web->copy();
+    else
+        m_native->copy();
+}
+
+void BrowserPane::selectAll()
+{
+    if (showingWebRenderer())
+        m_web->selectAll();
+    else
+        m_native->selectAll();
+}
+
+void BrowserPane::showContextMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("paneMenu"));
+    QAction *copy = menu.addAction(tr("&Copy"), QKeySequence::Copy, this, &BrowserPane::copy);
+    copy->setEnabled(!selectedText().isEmpty());
+    menu.addAction(tr("Select &All"), QKeySequence::SelectAll, this, &BrowserPane::selectAll);
+    menu.addSeparator();
+    menu.addAction(tr("&Find..."), QKeySequence::Find, this, &BrowserPane::openFindBar);
+    menu.addAction(tr("&Print..."), QKeySequence::Print, this, &BrowserPane::printRequested);
+    if (showingWebRenderer() && !m_location.isLocalFile()) {
+        const QUrl url = m_location;
+        menu.addAction(tr("Open in &Browser"), this, [this, url] { Q_EMIT openInBrowserRequested(url); });
+    }
+    menu.exec(mapToGlobal(position));
 }
 
 void BrowserPane::navigate(const QString &address)
@@ -161,14 +386,37 @@ void BrowserPane::display(const QUrl &url)
     const QFileInfo file(url.toLocalFile());
     if (!file.exists())
         showError(url, tr("The file %1 does not exist.").arg(file.filePath()));
-    else if (file.isDir())
-        showError(url, tr("%1 is a folder, not a document.").arg(file.filePath()));
+    else if (file.isDir()) {
+        QString error;
+        const QString listing = PanePages::folderListing(file.filePath(), &error);
+        if (listing.isEmpty())
+            showError(url, error);
+        else
+            showPanePage(url, listing, true);
+    }
     else if (!file.isReadable())
         showError(url, tr("The file %1 cannot be read.").arg(file.filePath()));
     else if (PaneAddress::isReferenceDocument(url))
         showReferenceDocument(url);
-    else
+    else if (!openOutside(url))
         showInWebRenderer(url);
+}
+
+bool BrowserPane::openOutside(const QUrl &url)
+{
+    // What the web renderer shows itself: pages, text, PDF and pictures. Anything else is the
+    // desktop's, and the pane keeps what it shows.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(url.toLocalFile());
+    for (const char *shown : {"text/", "image/", "application/pdf", "application/xhtml+xml", "application/xml"}) {
+        if (type.name().startsWith(QLatin1String(shown)))
+            return false;
+    }
+    if (type.inherits(QStringLiteral("text/plain")) || type.name() == u"application/octet-stream")
+        return false;
+    qCInfo(lcPane) << "Opening" << url.toString(QUrl::FullyEncoded) << "with the desktop's application for"
+                   << type.name();
+    QDesktopServices::openUrl(url);
+    return true;
 }
 
 void BrowserPane::showNative()
@@ -186,15 +434,17 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
 {
     QString error;
     bool needsContent = false;
-    QTextDocument *document = m_documents->document(url.toLocalFile(), m_native->font(),
-                                                    m_native->devicePixelRatioF(), &needsContent, &error);
+    QFont font = m_native->font();
+    font.setPointSizeF(font.pointSizeF() * m_zoom->factor());
+    QTextDocument *document = m_documents->document(url.toLocalFile(), font, m_native->devicePixelRatioF(),
+                                                    &needsContent, &error, m_zoom->factor());
     if (!document) {
         showError(url, tr("The file %1 cannot be read: %2").arg(url.toLocalFile(), error));
         return;
     }
     m_native->setDocument(document);
     if (needsContent)
-        document->setHtml(m_documents->html(document));
+        document->setHtml(m_documents->htmlForScreen(document));
     m_documents->trim(document);
     // Filling the document moved the view's cursor past the new text; the page opens at its top.
     m_native->setTextCursor(QTextCursor(document));
@@ -210,21 +460,28 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
     };
     m_native->viewport()->update();
     Q_EMIT documentShown(url, true);
+    if (m_findBar->isOpen() && !m_findBar->text().isEmpty())
+        findNative(false, true);
 }
 
 void BrowserPane::showError(const QUrl &url, const QString &reason)
 {
-    m_errorPage->setDefaultFont(m_native->font());
-    m_errorPage->setHtml(QStringLiteral("<html><head><title>%1</title></head><body>"
-                                     "<h2>%1</h2><p>%2</p><p><small>%3</small></p></body></html>")
-                          .arg(escaped(tr("This document cannot be shown")), escaped(reason),
-                               escaped(url.toString(QUrl::FullyEncoded))));
+    qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;
+    showPanePage(url, PanePages::errorPage(url, reason), false);
+}
+
+void BrowserPane::showPanePage(const QUrl &url, const QString &html, bool ok)
+{
+    QFont font = m_native->font();
+    font.setPointSizeF(font.pointSizeF() * m_zoom->factor());
+    m_errorPage->setDefaultFont(font);
+    m_errorPage->setBaseUrl(url);
+    m_errorPage->setHtml(html);
     m_native->setDocument(m_errorPage);
     m_documents->trim(m_errorPage);
     showNative();
     m_native->onFirstPaint = {};
-    qCInfo(lcPane) << "Error page for" << url.toString(QUrl::FullyEncoded) << reason;
-    Q_EMIT documentShown(url, false);
+    Q_EMIT documentShown(url, ok);
 }
 
 void BrowserPane::showInWebRenderer(const QUrl &url)
@@ -274,7 +531,38 @@ WebRenderer *BrowserPane::webRenderer(QString *error)
         Q_EMIT documentShown(url, ok);
     };
     callbacks.handOver = [this](const QUrl &url) { display(url); };
+    callbacks.loadFailed = [this](const QUrl &url, const QString &reason) {
+        // Not from inside the engine's own handling: the pane switches renderers.
+        QMetaObject::invokeMethod(
+            this,
+            [this, url, reason] {
+                if (showingWebRenderer())
+                    showError(url, reason);
+            },
+            Qt::QueuedConnection);
+    };
+    callbacks.rendererEnded = [this](const QUrl &url) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, url] {
+                if (!showingWebRenderer())
+                    return;
+                qCWarning(lcPane) << "The web renderer's process ended showing" << url.toString(QUrl::FullyEncoded);
+                showPanePage(url, PanePages::rendererStoppedPage(url), false);
+            },
+            Qt::QueuedConnection);
+    };
+    callbacks.contextMenu = [this](const QPoint &position) {
+        showContextMenu(m_web->widget()->mapTo(this, position));
+    };
+    callbacks.wheelZoom = [this](int steps) {
+        if (steps > 0)
+            m_zoom->larger();
+        else if (steps < 0)
+            m_zoom->smaller();
+    };
     m_web = factory->create(this, std::move(callbacks));
+    m_web->setZoomFactor(m_zoom->factor());
     m_stack->addWidget(m_web->widget());
     // Made last, the web renderer would come last in the tab order: it takes the native
     // browser's place, which only one of them holds on show at a time.
@@ -284,6 +572,10 @@ WebRenderer *BrowserPane::webRenderer(QString *error)
 
 void BrowserPane::onNativeLink(const QUrl &link)
 {
+    if (link == PanePages::reloadLink()) {
+        display(m_location);
+        return;
+    }
     if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
         m_native->scrollToAnchor(link.fragment());
         return;

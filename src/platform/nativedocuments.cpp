@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QHash>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -112,6 +113,7 @@ struct NativeDocuments::Entry
     qint64 size = 0;
     QDateTime modified;
     qreal devicePixelRatio = 1;
+    double textZoom = 1.0;
     QString html;
     std::unique_ptr<QTextDocument> document;
 };
@@ -121,7 +123,7 @@ NativeDocuments::NativeDocuments(int capacity) : m_capacity(std::max(capacity, 1
 NativeDocuments::~NativeDocuments() = default;
 
 QTextDocument *NativeDocuments::document(const QString &path, const QFont &font, qreal devicePixelRatio,
-                                         bool *needsContent, QString *error)
+                                         bool *needsContent, QString *error, double textZoom)
 {
     *needsContent = false;
     const QFileInfo info(path);
@@ -132,11 +134,11 @@ QTextDocument *NativeDocuments::document(const QString &path, const QFont &font,
         std::unique_ptr<Entry> entry = std::move(*found);
         m_entries.erase(found);
         if (entry->size == info.size() && entry->modified == modified && entry->devicePixelRatio == devicePixelRatio &&
-            entry->document->defaultFont() == font) {
+            entry->document->defaultFont() == font && entry->textZoom == textZoom) {
             m_entries.push_back(std::move(entry));
             return m_entries.back()->document.get();
         }
-        // The file changed (or the screen or font did): read it again. The old document may
+        // The file changed (or the screen, font or text size did): read it again. The old document may
         // still be on show, so it goes only at the next trim.
         m_replaced.push_back(std::move(entry));
     }
@@ -157,6 +159,7 @@ QTextDocument *NativeDocuments::document(const QString &path, const QFont &font,
     entry->size = info.size();
     entry->modified = modified;
     entry->devicePixelRatio = devicePixelRatio;
+    entry->textZoom = textZoom;
     entry->html = decoder.isValid() ? decoder.decode(bytes) : QString::fromUtf8(bytes);
     entry->document = std::make_unique<Document>(&m_drawings, devicePixelRatio);
     entry->document->setUndoRedoEnabled(false);
@@ -187,6 +190,33 @@ QString NativeDocuments::html(const QTextDocument *document) const
         }
     }
     return {};
+}
+
+QString NativeDocuments::htmlForScreen(const QTextDocument *document) const
+{
+    for (const std::unique_ptr<Entry> &entry : m_entries) {
+        if (entry->document.get() == document)
+            return scaledFontSizes(entry->html, entry->textZoom);
+    }
+    return html(document);
+}
+
+QString NativeDocuments::scaledFontSizes(const QString &html, double factor)
+{
+    if (factor == 1.0)
+        return html;
+    static const QRegularExpression size(QStringLiteral("font-size:\\s*([0-9]+(?:\\.[0-9]+)?)pt"));
+    QString scaled;
+    scaled.reserve(html.size());
+    qsizetype copied = 0;
+    for (QRegularExpressionMatchIterator it = size.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        scaled += QStringView(html).mid(copied, match.capturedStart() - copied);
+        scaled += QStringLiteral("font-size: %1pt").arg(match.captured(1).toDouble() * factor, 0, 'f', 2);
+        copied = match.capturedEnd();
+    }
+    scaled += QStringView(html).mid(copied);
+    return scaled;
 }
 
 } // namespace Voruvar::Platform

@@ -33,7 +33,7 @@ public:
     // *needsContent set: the caller puts it on show and then sets html(document) into it, so the
     // view lays it out only once. The document stays owned here, at least until the next trim().
     QTextDocument *document(const QString &path, const QFont &font, qreal devicePixelRatio, bool *needsContent,
-                            QString *error);
+                            QString *error, double textZoom = 1.0);
 
     // Drops the documents beyond the capacity, least recently used first, and those replaced
     // since the last call, never the one given (the one on show).
@@ -42,6 +42,11 @@ public:
     // The document's HTML as read from its file (also for printing it afresh, with its drawings
     // at the full resolution embedded for paper); empty for a document not from here.
     QString html(const QTextDocument *document) const;
+    // The same with the text sizes the document was made for (its text zoom applied).
+    QString htmlForScreen(const QTextDocument *document) const;
+
+    // The HTML with every font size in points (the pages' style sheet sets them all so) scaled.
+    static QString scaledFontSizes(const QString &html, double factor);
 
     int size() const { return int(m_entries.size()); }
 

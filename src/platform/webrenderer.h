@@ -25,6 +25,17 @@ public:
     virtual void stop() = 0;
     virtual QUrl url() const = 0;
     virtual void print(QPrinter *printer, std::function<void(bool ok)> finished) = 0;
+    // Looks for the text in the page, forwards or backwards from the current match, wrapping
+    // around; an empty text clears the highlight. `found` gets the current match (from 1) and
+    // the number of matches, 0 and 0 when there is none.
+    virtual void find(const QString &text, bool backward, std::function<void(int current, int total)> found) = 0;
+    virtual void setZoomFactor(double factor) = 0;
+    virtual QString selectedText() const = 0;
+    virtual void copy() = 0;
+    virtual void selectAll() = 0;
+    virtual void reload() = 0;
+    // The process id of the engine's renderer for the page, for the logs; 0 when there is none.
+    virtual qint64 rendererProcess() const = 0;
 };
 
 class WebRendererFactory
@@ -38,6 +49,14 @@ public:
         std::function<void(const QUrl &url, bool ok, const QString &title)> loadFinished;
         // A link asks for a document the renderer leaves to the pane (a reference document).
         std::function<void(const QUrl &url)> handOver;
+        // A load failed: the URL and the reason, as the engine words it.
+        std::function<void(const QUrl &url, const QString &reason)> loadFailed;
+        // The process that drew the page ended (crashed or was killed).
+        std::function<void(const QUrl &url)> rendererEnded;
+        // The user asked for the page's context menu at a point of the renderer's widget.
+        std::function<void(const QPoint &position)> contextMenu;
+        // Ctrl+wheel over the page: steps larger (positive) or smaller (negative).
+        std::function<void(int steps)> wheelZoom;
     };
 
     virtual ~WebRendererFactory() = default;
@@ -46,5 +65,5 @@ public:
 
 } // namespace Voruvar::Platform
 
-#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/1"
+#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/2"
 Q_DECLARE_INTERFACE(Voruvar::Platform::WebRendererFactory, VoruvarWebRendererFactory_iid)

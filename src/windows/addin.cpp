@@ -44,13 +44,14 @@ frmMain &Addin::mainWindow()
         connect(m_main.get(), &frmMain::exitRequested, this, &Addin::endProcess);
         m_pane = new Platform::BrowserPane(m_executableDirectory);
         m_pane->setAccessibleName(tr("Details"));
+        m_pane->setTextZoom(&m_textZoom);
         m_main->setDetailsPane(m_pane);
         m_display.setMainPane(m_pane);
         connect(m_main->List1(), &QListWidget::currentRowChanged, this, &Addin::onCategorySelected);
         connect(m_main->button(QStringLiteral("Command5")), &QToolButton::clicked, this, &Addin::refreshCategories);
 
         m_commands = std::make_unique<MainCommands>(MainCommands::Services{
-            *m_main, *m_pane, m_display, m_context, m_retry, m_settings, m_services.hostLibrary, hostLog(),
+            *m_main, *m_pane, m_textZoom, m_display, m_context, m_retry, m_settings, m_services.hostLibrary, hostLog(),
             m_services.messages, m_services.shell, m_twips, m_services.screen.twipsPerPixelX() == 12.0,
             m_executableDirectory, m_services.hosted,
             [this](const Startup::AdminChoices &choices) { return saveAdminSettings(choices); }});
@@ -63,6 +64,7 @@ frmMain &Addin::mainWindow()
         for (const auto &[name, command] : buttons)
             connect(m_main->button(QLatin1String(name)), &QToolButton::clicked, commands, command);
         connect(m_main.get(), &frmMain::bannerClicked, commands, &MainCommands::about);
+        connect(m_pane, &Platform::BrowserPane::openInBrowserRequested, commands, &MainCommands::openAddress);
     }
     return *m_main;
 }

@@ -9,6 +9,7 @@
 #include "host/hostlog.h"
 #include "host/retryfields.h"
 #include "platform/jetdatabase.h"
+#include "platform/textzoom.h"
 #include "platform/twips.h"
 #include "startup/adminsettings.h"
 #include "startup/adminsettingssave.h"
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<Platform::JetDatabase> m_database;
     Catalog::UserDocuments m_userDocuments;
     Catalog::DocumentDisplay m_display{m_userDocuments, m_executableDirectory};
+    Platform::TextZoom m_textZoom; // the text size of every pane, for the session
     Platform::BrowserPane *m_pane = nullptr; // owned by the main window
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<MainCommands> m_commands;

@@ -18,6 +18,7 @@
 #include "platform/browserpane.h"
 #include "platform/messagepresenter.h"
 #include "platform/shell.h"
+#include "platform/textzoom.h"
 #include "startup/adminsettings.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,8 @@ void MainCommands::expand()
     m_zoom = zoom;
     connect(zoom, &frmXpand::nextRequested, this, &MainCommands::next);
     connect(zoom, &frmXpand::previousRequested, this, &MainCommands::previous);
+    zoom->WB1()->setTextZoom(&m_services.textZoom);
+    connect(zoom->WB1(), &Platform::BrowserPane::openInBrowserRequested, this, &MainCommands::openAddress);
     zoom->setNavigation(ZoomNavigation::atOpening(selectedRow(), m_services.main.List1()->count()));
     zoom->setItem(selectedText());
     zoom->move(0, 0);
@@ -205,7 +208,12 @@ void MainCommands::about()
 
 void MainCommands::openWebSite()
 {
-    const QString address = Host::ProductInfo::webSite();
+    openAddress(QUrl(Host::ProductInfo::webSite()));
+}
+
+void MainCommands::openAddress(const QUrl &url)
+{
+    const QString address = url.toString(QUrl::FullyEncoded);
     if (!m_services.hosted) {
         if (!m_services.shell.openAddress(address))
             qCWarning(lcCommands) << "Cannot open" << address << "in the desktop's browser";

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 
 #include <functional>
 
@@ -23,6 +24,7 @@ namespace Voruvar::Platform {
 class BrowserPane;
 class MessagePresenter;
 class Shell;
+class TextZoom;
 } // namespace Voruvar::Platform
 namespace Voruvar::Startup {
 struct AdminSettings;
@@ -49,6 +51,7 @@ public:
     {
         frmMain &main;
         Platform::BrowserPane &pane;
+        Platform::TextZoom &textZoom; // shared by the zoom window's pane
         Catalog::DocumentDisplay &display;
         const Host::HostContext &context;
         Host::RetryFields &retry;
@@ -76,6 +79,9 @@ public:
     void help();
     void about();
     void openWebSite();
+    // A web address in a browser: the host console's, through its library with the retries of
+    // the web link, when hosted; the desktop's default browser on its own.
+    void openAddress(const QUrl &address);
 
     // The windows while they are open; null otherwise.
     frmXpand *zoomWindow() const;

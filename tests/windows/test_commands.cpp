@@ -186,6 +186,17 @@ private Q_SLOTS:
         QCOMPARE(grown.printLeft, 9600);
     }
 
+    // Typing the first letters of a title selects it, as in any list of the desktop.
+    void list_typeAhead_selectsTheTitle()
+    {
+        Session session(m_dir.path());
+        session.showEntries({QStringLiteral("AREA"), QStringLiteral("TEMPERATURE"), QStringLiteral("TIME"),
+                             QStringLiteral("TORQUE"), QStringLiteral("TORX BITS")});
+        session.list()->setFocus();
+        QTest::keyClicks(session.list(), QStringLiteral("torx"));
+        QCOMPARE(session.list()->currentItem()->text(), QStringLiteral("TORX BITS"));
+    }
+
     void calculator_shellResults_data()
     {
         QTest::addColumn<int>("result");

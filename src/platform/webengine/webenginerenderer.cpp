@@ -4,10 +4,17 @@
 
 #include "platform/paneaddress.h"
 
+#include <QChildEvent>
+#include <QKeyEvent>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace Voruvar::Platform {
 
@@ -66,6 +73,26 @@ WebEngineRenderer::WebEngineRenderer(QWidget *parent, WebRendererFactory::Callba
         if (auto finished = std::exchange(m_printFinished, {}))
             finished(ok);
     });
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo &info) {
+        // An aborted load (stopped, or a link handed over to the pane) is no failure to show.
+        constexpr int aborted = -3;
+        if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() != aborted &&
+            m_callbacks.loadFailed)
+            m_callbacks.loadFailed(info.url(), info.errorString());
+    });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                if (status != QWebEnginePage::NormalTerminationStatus && m_callbacks.rendererEnded)
+                    m_callbacks.rendererEnded(m_view->url());
+            });
+    // The engine's own widgets take the wheel: watched as they come, so Ctrl+wheel sizes the text
+    // of every pane alike rather than this page alone.
+    m_view->installEventFilter(this);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
+        if (m_callbacks.contextMenu)
+            m_callbacks.contextMenu(position);
+    });
 }
 
 WebEngineRenderer::~WebEngineRenderer()
@@ -103,6 +130,77 @@ void WebEngineRenderer::print(QPrinter *printer, std::function<void(bool ok)> fi
     }
     m_printFinished = std::move(finished);
     m_view->print(printer);
+}
+
+bool WebEngineRenderer::eventFilter(QObject *watched, QEvent *event)
+{
+    // The pane's own keys reach the pane's shortcuts even while the page has the keyboard.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combination = key->keyCombination();
+        static const QList<QKeySequence> paneKeys = {
+            QKeySequence::Find,       QKeySequence::ZoomIn, QKeySequence::ZoomOut,         QKeySequence::Print,
+            QKeySequence(Qt::Key_F3), QKeySequence(Qt::SHIFT | Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+            QKeySequence(Qt::CTRL | Qt::Key_0)};
+        if (std::any_of(paneKeys.begin(), paneKeys.end(),
+                        [&](const QKeySequence &sequence) { return sequence == QKeySequence(combination); })) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ChildAdded) {
+        if (QObject *child = static_cast<QChildEvent *>(event)->child(); child && child->isWidgetType())
+            child->installEventFilter(this);
+    } else if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (m_callbacks.wheelZoom && wheel->angleDelta().y() != 0)
+                m_callbacks.wheelZoom(wheel->angleDelta().y() > 0 ? 1 : -1);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WebEngineRenderer::find(const QString &text, bool backward, std::function<void(int current, int total)> found)
+{
+    QWebEnginePage::FindFlags flags;
+    if (backward)
+        flags |= QWebEnginePage::FindBackward;
+    m_view->page()->findText(text, flags, [found = std::move(found)](const QWebEngineFindTextResult &result) {
+        if (found)
+            found(result.activeMatch(), result.numberOfMatches());
+    });
+}
+
+void WebEngineRenderer::setZoomFactor(double factor)
+{
+    m_view->setZoomFactor(factor);
+}
+
+QString WebEngineRenderer::selectedText() const
+{
+    return m_view->selectedText();
+}
+
+void WebEngineRenderer::copy()
+{
+    m_view->triggerPageAction(QWebEnginePage::Copy);
+}
+
+void WebEngineRenderer::selectAll()
+{
+    m_view->triggerPageAction(QWebEnginePage::SelectAll);
+}
+
+qint64 WebEngineRenderer::rendererProcess() const
+{
+    return m_view->page()->renderProcessPid();
+}
+
+void WebEngineRenderer::reload()
+{
+    m_view->reload();
 }
 
 } // namespace Voruvar::Platform

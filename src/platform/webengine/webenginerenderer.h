@@ -25,6 +25,16 @@ public:
     void stop() override;
     QUrl url() const override;
     void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
+    void find(const QString &text, bool backward, std::function<void(int current, int total)> found) override;
+    void setZoomFactor(double factor) override;
+    QString selectedText() const override;
+    void copy() override;
+    void selectAll() override;
+    void reload() override;
+    qint64 rendererProcess() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     WebRendererFactory::Callbacks m_callbacks;
