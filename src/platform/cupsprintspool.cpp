@@ -73,7 +73,6 @@ Dest findPrinter(http_t *http, const QString &name, QString *failure)
     return {};
 }
 
-// The message the printer's administrator left with its state ("Out of paper"), if any.
 QString stateMessage(http_t *http, const cups_dest_t &dest)
 {
     const QByteArray uri = option(dest, "printer-uri-supported").toUtf8();
@@ -95,16 +94,15 @@ QString stateMessage(http_t *http, const cups_dest_t &dest)
 QString unreadyReason(http_t *http, const cups_dest_t &dest)
 {
     const QString name = QString::fromUtf8(dest.name);
-    QString reason;
-    if (option(dest, "printer-state").toInt() == IPP_PSTATE_STOPPED)
-        reason = CupsPrintSpool::tr("The printer %1 is stopped.").arg(name);
-    else if (option(dest, "printer-is-accepting-jobs") == QLatin1String("false"))
-        reason = CupsPrintSpool::tr("The printer %1 is not accepting jobs.").arg(name);
-    if (!reason.isEmpty()) {
-        if (const QString message = stateMessage(http, dest); !message.isEmpty())
-            reason += QLatin1Char(' ') + message;
-    }
-    return reason;
+    const bool stopped = option(dest, "printer-state").toInt() == IPP_PSTATE_STOPPED;
+    if (!stopped && option(dest, "printer-is-accepting-jobs") != QLatin1String("false"))
+        return {};
+    // The administrator's note with the state ("Out of paper"), if any.
+    if (const QString message = stateMessage(http, dest); !message.isEmpty())
+        return stopped ? CupsPrintSpool::tr("The printer %1 is stopped: %2").arg(name, message)
+                       : CupsPrintSpool::tr("The printer %1 is not accepting jobs: %2").arg(name, message);
+    return stopped ? CupsPrintSpool::tr("The printer %1 is stopped.").arg(name)
+                   : CupsPrintSpool::tr("The printer %1 is not accepting jobs.").arg(name);
 }
 
 QSizeF defaultPaper(http_t *http, cups_dest_t *dest)
