@@ -80,8 +80,7 @@ QString stateMessage(http_t *http, const cups_dest_t &dest)
         return {};
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-state-message");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-state-message");
     ipp_t *response = cupsDoRequest(http, request, "/");
     QString message;
     if (ipp_attribute_t *attribute = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT))
@@ -110,8 +109,8 @@ QSizeF defaultPaper(http_t *http, cups_dest_t *dest)
     QSizeF size;
     if (cups_dinfo_t *info = cupsCopyDestInfo(http, dest)) {
         cups_size_t media{};
-        if (cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &media) && media.width > 0
-            && media.length > 0)
+        if (cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &media) && media.width > 0 &&
+            media.length > 0)
             size = QSizeF(media.width / 100.0, media.length / 100.0); // hundredths of a millimetre
         cupsFreeDestInfo(info);
     }

@@ -64,16 +64,10 @@ std::shared_ptr<QPrinter> pdfPrinter(const QString &file, const PrintChoice &cho
 } // namespace
 
 PrintCommand::PrintCommand(Platform::DocumentPane &pane, const Startup::AdminSettings &settings,
-                           Platform::MessagePresenter &messages, Platform::PrintSpool &spool,
-                           DialogOpener openDialog, QWidget *dialogParent, WaitLength wait, QObject *parent)
-    : QObject(parent),
-      m_pane(pane),
-      m_settings(settings),
-      m_messages(messages),
-      m_spool(spool),
-      m_openDialog(std::move(openDialog)),
-      m_dialogParent(dialogParent),
-      m_wait(std::move(wait))
+                           Platform::MessagePresenter &messages, Platform::PrintSpool &spool, DialogOpener openDialog,
+                           QWidget *dialogParent, WaitLength wait, QObject *parent)
+    : QObject(parent), m_pane(pane), m_settings(settings), m_messages(messages), m_spool(spool),
+      m_openDialog(std::move(openDialog)), m_dialogParent(dialogParent), m_wait(std::move(wait))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -112,7 +106,7 @@ std::optional<PrintChoice> PrintCommand::showPrintDialog(QWidget *parent)
     choice.options.copies = printer.copyCount();
     choice.options.sides = sidesOf(printer);
     choice.options.colour = printer.colorMode() == QPrinter::GrayScale ? PrintJobOptions::Colour::Monochrome
-                                                                        : PrintJobOptions::Colour::Colour;
+                                                                       : PrintJobOptions::Colour::Colour;
     choice.layout = printer.pageLayout();
     if (printer.printRange() == QPrinter::PageRange)
         choice.pages = printer.pageRanges();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -17,12 +18,22 @@ namespace {
 bool writeFile(const QString &path, const QByteArray &content, QFileDevice::Permissions permissions)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size()
-        && file.setPermissions(permissions);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size() &&
+           file.setPermissions(permissions);
 }
 
-constexpr QFileDevice::Permissions readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-    | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+// The CUPS programs, found on PATH or where Debian puts the administrators' ones (/usr/sbin is not
+// on an ordinary user's PATH).
+QString program(const QString &name)
+{
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty()
+               ? QStandardPaths::findExecutable(name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")})
+               : found;
+}
+
+constexpr QFileDevice::Permissions readable =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 constexpr QFileDevice::Permissions executable =
     readable | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
@@ -50,42 +61,79 @@ bool CupsScheduler::writeConfiguration()
     // spool and cache folders to group lp itself.
     if (!QFile::setPermissions(m_dir.path(), executable | QFileDevice::WriteOwner))
         return false;
-    const QByteArray root = QFile::encodeName(m_dir.path());
-    QByteArray files = "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nTempDir " + root
-        + "/tmp\nCacheDir " + root + "/cache\nStateDir " + root + "/state\nAccessLog " + root
-        + "/log/access_log\nErrorLog " + root + "/log/error_log\nPageLog " + root + "/log/page_log\nPrintcap "
-        + root + "/printcap\n"
-        // Lets printers write to a file: device URI, which the test printers use.
-        "FileDevice Yes\n";
+    // FileDevice lets printers write to a file: device URI, as the test printers do.
+    QByteArray files = R"(ServerRoot @ROOT@
+RequestRoot @ROOT@/spool
+TempDir @ROOT@/tmp
+CacheDir @ROOT@/cache
+StateDir @ROOT@/state
+AccessLog @ROOT@/log/access_log
+ErrorLog @ROOT@/log/error_log
+PageLog @ROOT@/log/page_log
+Printcap @ROOT@/printcap
+FileDevice Yes
+)";
     if (::geteuid() == 0)
         files += "User lp\nGroup lp\n";
-    const QByteArray scheduler = "Listen " + QFile::encodeName(socketPath()) + "\n"
-        "LogLevel debug\nBrowsing No\nDefaultAuthType None\nWebInterface No\n"
-        "ErrorPolicy abort-job\n"
-        "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-        "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
+    QByteArray scheduler = R"(Listen @ROOT@/cups.sock
+LogLevel debug
+Browsing No
+DefaultAuthType None
+WebInterface No
+ErrorPolicy abort-job
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+)";
     // A raw queue would hand a PDF job to no program at all, and the scheduler writes a file:
     // device's output only from the last program of the job: so the printers have a PPD whose
     // one filter passes the PDF through unchanged.
-    const QByteArray filter = "#!/bin/sh\n# The job's file is argument 6; without it, standard input.\n"
-                              "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n";
-    const QByteArray ppd = "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-                           "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"TESTPDF.PPD\"\n"
-                           "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test PDF Printer\"\n"
-                           "*ShortNickName: \"Test PDF Printer\"\n*NickName: \"Test PDF Printer\"\n"
-                           "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: True\n"
-                           "*DefaultColorSpace: RGB\n*cupsVersion: 2.4\n"
-                           "*cupsFilter: \"application/pdf 0 " + root + "/passthrough\"\n"
-                           "*OpenUI *PageSize: PickOne\n*DefaultPageSize: Letter\n"
-                           "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-                           "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageSize\n"
-                           "*DefaultImageableArea: Letter\n*ImageableArea Letter: \"0 0 612 792\"\n"
-                           "*ImageableArea A4: \"0 0 595 842\"\n*DefaultPaperDimension: Letter\n"
-                           "*PaperDimension Letter: \"612 792\"\n*PaperDimension A4: \"595 842\"\n";
-    return writeFile(dir.filePath(QStringLiteral("cups-files.conf")), files, readable)
-        && writeFile(dir.filePath(QStringLiteral("cupsd.conf")), scheduler, readable)
-        && writeFile(dir.filePath(QStringLiteral("passthrough")), filter, executable)
-        && writeFile(dir.filePath(QStringLiteral("test.ppd")), ppd, readable);
+    const QByteArray filter = R"(#!/bin/sh
+# The job's file is argument 6; without it, standard input.
+if [ -n "$6" ]; then exec cat "$6"; else exec cat; fi
+)";
+    QByteArray ppd = R"ppd(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "TESTPDF.PPD"
+*Manufacturer: "Test"
+*Product: "(Test)"
+*ModelName: "Test PDF Printer"
+*ShortNickName: "Test PDF Printer"
+*NickName: "Test PDF Printer"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: True
+*DefaultColorSpace: RGB
+*cupsVersion: 2.4
+*cupsFilter: "application/pdf 0 @ROOT@/passthrough"
+*OpenUI *PageSize: PickOne
+*DefaultPageSize: Letter
+*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*DefaultImageableArea: Letter
+*ImageableArea Letter: "0 0 612 792"
+*ImageableArea A4: "0 0 595 842"
+*DefaultPaperDimension: Letter
+*PaperDimension Letter: "612 792"
+*PaperDimension A4: "595 842"
+)ppd";
+    const QByteArray root = QFile::encodeName(m_dir.path());
+    for (QByteArray *text : {&files, &scheduler, &ppd})
+        text->replace("@ROOT@", root);
+    return writeFile(dir.filePath(QStringLiteral("cups-files.conf")), files, readable) &&
+           writeFile(dir.filePath(QStringLiteral("cupsd.conf")), scheduler, readable) &&
+           writeFile(dir.filePath(QStringLiteral("passthrough")), filter, executable) &&
+           writeFile(dir.filePath(QStringLiteral("test.ppd")), ppd, readable);
 }
 
 bool CupsScheduler::start()
@@ -94,9 +142,9 @@ bool CupsScheduler::start()
         m_error = QStringLiteral("Cannot write the scheduler's configuration in %1").arg(m_dir.path());
         return false;
     }
-    m_cupsd.start(QStringLiteral("cupsd"), {QStringLiteral("-f"), QStringLiteral("-c"),
-                                            m_dir.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
-                                            m_dir.filePath(QStringLiteral("cups-files.conf"))});
+    m_cupsd.start(program(QStringLiteral("cupsd")),
+                  {QStringLiteral("-f"), QStringLiteral("-c"), m_dir.filePath(QStringLiteral("cupsd.conf")),
+                   QStringLiteral("-s"), m_dir.filePath(QStringLiteral("cups-files.conf"))});
     const bool answers = QTest::qWaitFor(
         [this] {
             if (!isRunning())
@@ -136,16 +184,16 @@ void CupsScheduler::makeCurrent() const
     qunsetenv("PRINTER");
 }
 
-bool CupsScheduler::runTool(const QString &program, const QStringList &arguments)
+bool CupsScheduler::runTool(const QString &name, const QStringList &arguments)
 {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(program, QStringList{QStringLiteral("-h"), socketPath()} + arguments);
+    tool.start(program(name), QStringList{QStringLiteral("-h"), socketPath()} + arguments);
     if (tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0)
         return true;
-    m_error = QStringLiteral("%1 %2 failed: %3%4")
-                  .arg(program, arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(tool.readAll()),
-                       tool.errorString());
+    m_error =
+        QStringLiteral("%1 %2 failed: %3%4")
+            .arg(name, arguments.join(QLatin1Char(' ')), QString::fromLocal8Bit(tool.readAll()), tool.errorString());
     return false;
 }
 
@@ -191,8 +239,8 @@ bool CupsScheduler::hasOutput(const QString &name) const
 QString CupsScheduler::pdfText(const QString &pdfPath)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath,
-                                                  QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput());

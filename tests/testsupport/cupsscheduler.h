@@ -50,7 +50,7 @@ public:
     static QString pdfText(const QString &pdfPath);
 
 private:
-    bool runTool(const QString &program, const QStringList &arguments);
+    bool runTool(const QString &name, const QStringList &arguments);
     bool writeConfiguration();
 
     QTemporaryDir m_dir;

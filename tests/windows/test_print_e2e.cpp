@@ -10,12 +10,15 @@
 #include "startup/adminsettings.h"
 #include "windows/printcommand.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace std::chrono_literals;
 using Voruvar::Platform::BrowserPane;
@@ -57,8 +60,9 @@ class TestPrintE2E : public QObject
     }
 
     // Prints the pane's document with a fresh command and waits for its end: whether it succeeded.
-    bool print(PrintCommand::DialogOpener dialog = {}, PrintCommand::WaitLength wait = [] { return 0ms; },
-               const std::function<void()> &afterRequest = {})
+    bool print(
+        PrintCommand::DialogOpener dialog = {}, PrintCommand::WaitLength wait = [] { return 0ms; },
+        const std::function<void()> &afterRequest = {})
     {
         m_messages.shown.clear();
         PrintCommand command(*m_pane, m_settings, m_messages, m_spool, std::move(dialog), m_pane.get(),
@@ -95,7 +99,8 @@ private Q_SLOTS:
     void defaultPrinter_referencePage_printedAfterTheWaitAndConfirmed()
     {
         const auto scheduler = startScheduler();
-        QVERIFY2(scheduler->setDefaultMedia(printer, QStringLiteral("iso_a4_210x297mm")), qPrintable(scheduler->error()));
+        QVERIFY2(scheduler->setDefaultMedia(printer, QStringLiteral("iso_a4_210x297mm")),
+                 qPrintable(scheduler->error()));
         QVERIFY(show(referencePage()));
         QElapsedTimer sinceRequest;
         sinceRequest.start();
@@ -159,15 +164,33 @@ private Q_SLOTS:
         QVERIFY(m_messages.shown.isEmpty());
     }
 
+    void qtPrintDialog_accepted_choosesTheDefaultPrinter()
+    {
+        const auto scheduler = startScheduler();
+        m_spool.printer({}); // the client library reads the new CUPS_SERVER for Qt's dialog too
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        const std::optional<Voruvar::Windows::PrintChoice> choice = PrintCommand::showPrintDialog(nullptr);
+        QVERIFY(choice);
+        QVERIFY(choice->file.isEmpty());
+        QCOMPARE(choice->options.printer, printer);
+        QCOMPARE(choice->options.copies, 1);
+        QVERIFY(choice->layout.isValid());
+    }
+
     void failure_data()
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QStringList>("reasonNames"); // what the reason must mention
-        QTest::newRow("printer refuses jobs") << QStringLiteral("reject") << QStringList{printer, QStringLiteral("Out of paper")};
+        QTest::newRow("printer refuses jobs")
+            << QStringLiteral("reject") << QStringList{printer, QStringLiteral("Out of paper")};
         QTest::newRow("printer stopped") << QStringLiteral("stop") << QStringList{printer, QStringLiteral("Paper jam")};
         QTest::newRow("no printer") << QStringLiteral("no printer") << QStringList();
         QTest::newRow("no print service") << QStringLiteral("no service") << QStringList{QStringLiteral("nobody.sock")};
-        QTest::newRow("service ends during the wait") << QStringLiteral("ends") << QStringList{QStringLiteral("cups.sock")};
+        QTest::newRow("service ends during the wait")
+            << QStringLiteral("ends") << QStringList{QStringLiteral("cups.sock")};
     }
 
     void failure()
@@ -188,10 +211,12 @@ private Q_SLOTS:
         QVERIFY(show(referencePage()));
 
         // The scheduler stops after the request and before the print goes.
-        const bool ok = print({}, [] { return 0ms; }, [&] {
-            if (situation == QLatin1String("ends"))
-                scheduler.stop();
-        });
+        const bool ok = print(
+            {}, [] { return 0ms; },
+            [&] {
+                if (situation == QLatin1String("ends"))
+                    scheduler.stop();
+            });
         QVERIFY(!ok);
         QCOMPARE(m_messages.shown.size(), 1);
         const auto box = m_messages.shown.first();
