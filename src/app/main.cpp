@@ -5,6 +5,7 @@
 #include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
 #include "host/standalonecontext.h"
+#include "platform/cupsprintspool.h"
 #include "platform/desktopshell.h"
 #include "platform/procinstanceprobe.h"
 #include "platform/qtmessagepresenter.h"
@@ -116,7 +117,8 @@ int main(int argc, char *argv[])
     Platform::RealProcessControl process;
     Host::DBusHostLibrary hostLibrary;
     Platform::DesktopShell shell;
-    Windows::Addin addin({messages, instances, screen, process, shell, &hostLibrary, options.automation},
+    Platform::CupsPrintSpool spool;
+    Windows::Addin addin({messages, instances, screen, process, shell, &hostLibrary, options.automation, &spool},
                          QCoreApplication::applicationDirPath());
     Host::clsMain automationObject(addin.context(), addin);
 

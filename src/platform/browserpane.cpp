@@ -135,7 +135,13 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
     setTextZoom(new TextZoom(this));
 }
 
-BrowserPane::~BrowserPane() = default;
+BrowserPane::~BrowserPane()
+{
+    // A reference document on show belongs to the kept documents, which are destroyed before the
+    // view: the view lets go of it first, so that its last events (losing the focus as the pane
+    // goes) never reach a deleted document.
+    m_native->setDocument(nullptr);
+}
 
 QTextBrowser *BrowserPane::nativeView() const
 {

@@ -9,6 +9,7 @@
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
 #include "platform/browserpane.h"
+#include "platform/cupsprintspool.h"
 #include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
@@ -32,6 +33,10 @@ Addin::Addin(PlatformServices services, QString executableDirectory, QObject *pa
                                      : std::make_unique<Host::UnreachableHostLog>()),
       m_database(std::make_unique<Platform::JetReaderProcess>(m_executableDirectory + QStringLiteral("/voruvar-jetread")))
 {
+    if (!m_services.spool) {
+        m_ownSpool = std::make_unique<Platform::CupsPrintSpool>();
+        m_services.spool = m_ownSpool.get();
+    }
 }
 
 Addin::~Addin() = default;
@@ -52,19 +57,20 @@ frmMain &Addin::mainWindow()
 
         m_commands = std::make_unique<MainCommands>(MainCommands::Services{
             *m_main, *m_pane, m_textZoom, m_display, m_context, m_retry, m_settings, m_services.hostLibrary, hostLog(),
-            m_services.messages, m_services.shell, m_twips, m_services.screen.twipsPerPixelX() == 12.0,
+            m_services.messages, m_services.shell, *m_services.spool, m_twips, m_services.screen.twipsPerPixelX() == 12.0,
             m_executableDirectory, m_services.hosted,
             [this](const Startup::AdminChoices &choices) { return saveAdminSettings(choices); }});
         MainCommands *commands = m_commands.get();
         const std::pair<const char *, void (MainCommands::*)()> buttons[] = {
             {"Command3", &MainCommands::expand},   {"Command6", &MainCommands::calculator},
             {"Command7", &MainCommands::administratorOptions}, {"Command2", &MainCommands::help},
-            {"Command8", &MainCommands::reminder},
+            {"Command8", &MainCommands::reminder}, {"Command4", &MainCommands::print},
         };
         for (const auto &[name, command] : buttons)
             connect(m_main->button(QLatin1String(name)), &QToolButton::clicked, commands, command);
         connect(m_main.get(), &frmMain::bannerClicked, commands, &MainCommands::about);
         connect(m_pane, &Platform::BrowserPane::openInBrowserRequested, commands, &MainCommands::openAddress);
+        connect(m_pane, &Platform::BrowserPane::printRequested, commands, &MainCommands::print);
     }
     return *m_main;
 }

@@ -25,6 +25,7 @@ namespace Voruvar::Platform {
 class BrowserPane;
 class InstanceProbe;
 class MessagePresenter;
+class PrintSpool;
 class ProcessControl;
 class ScreenMetrics;
 class Shell;
@@ -63,6 +64,8 @@ public:
         Host::HostLibrary *hostLibrary = nullptr;
         // Started for a host console (--automation) rather than on its own.
         bool hosted = true;
+        // Where print jobs go; none: the system's CUPS scheduler.
+        Platform::PrintSpool *spool = nullptr;
     };
 
     Addin(PlatformServices services, QString executableDirectory, QObject *parent = nullptr);
@@ -142,6 +145,7 @@ private:
     Startup::DeferredStart m_start;
     std::unique_ptr<Host::HostLog> m_hostLog;
     std::unique_ptr<Platform::JetDatabase> m_database;
+    std::unique_ptr<Platform::PrintSpool> m_ownSpool;
     Catalog::UserDocuments m_userDocuments;
     Catalog::DocumentDisplay m_display{m_userDocuments, m_executableDirectory};
     Platform::TextZoom m_textZoom; // the text size of every pane, for the session

@@ -7,6 +7,7 @@
 #include "frmhelp.h"
 #include "frmmain.h"
 #include "frmxpand.h"
+#include "printcommand.h"
 
 #include "catalog/documentdisplay.h"
 #include "core/numbertext.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QShortcut>
 
 Q_LOGGING_CATEGORY(lcCommands, "voruvar.windows.commands")
 
@@ -42,6 +44,10 @@ QPixmap pictureOf(const QWidget &window, const char *name)
 
 MainCommands::MainCommands(Services services, QObject *parent) : QObject(parent), m_services(std::move(services))
 {
+    m_print = std::make_unique<PrintCommand>(m_services.pane, m_services.settings, m_services.messages,
+                                             m_services.spool, &PrintCommand::showPrintDialog, &m_services.main);
+    auto *printKey = new QShortcut(QKeySequence::Print, &m_services.main);
+    connect(printKey, &QShortcut::activated, this, &MainCommands::print);
     // While the zoom window is on show, every selection shows its document there too.
     m_services.display.setSecondPane([this]() -> Platform::DocumentPane * {
         return m_zoom && m_zoom->isVisible() ? m_zoom->WB1() : nullptr;
@@ -51,6 +57,11 @@ MainCommands::MainCommands(Services services, QObject *parent) : QObject(parent)
 MainCommands::~MainCommands()
 {
     m_services.display.setSecondPane({});
+}
+
+void MainCommands::print()
+{
+    m_print->request();
 }
 
 frmXpand *MainCommands::zoomWindow() const
@@ -109,6 +120,10 @@ void MainCommands::expand()
     connect(zoom, &frmXpand::previousRequested, this, &MainCommands::previous);
     zoom->WB1()->setTextZoom(&m_services.textZoom);
     connect(zoom->WB1(), &Platform::BrowserPane::openInBrowserRequested, this, &MainCommands::openAddress);
+    // The zoom window prints the main pane's document, which is the one it shows.
+    connect(zoom, &frmXpand::printRequested, this, &MainCommands::print);
+    connect(zoom->WB1(), &Platform::BrowserPane::printRequested, this, &MainCommands::print);
+    connect(new QShortcut(QKeySequence::Print, zoom), &QShortcut::activated, this, &MainCommands::print);
     zoom->setNavigation(ZoomNavigation::atOpening(selectedRow(), m_services.main.List1()->count()));
     zoom->setItem(selectedText());
     zoom->move(0, 0);

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 namespace Voruvar::Catalog {
 class DocumentDisplay;
@@ -23,6 +24,7 @@ struct RetryFields;
 namespace Voruvar::Platform {
 class BrowserPane;
 class MessagePresenter;
+class PrintSpool;
 class Shell;
 class TextZoom;
 } // namespace Voruvar::Platform
@@ -37,6 +39,7 @@ class frmAdmin;
 class frmHelp;
 class frmMain;
 class frmXpand;
+class PrintCommand;
 
 // The main window's commands other than the list's own: expand into the zoom window and step
 // through it, the calculator, the reminder, the administrator's options, help and about. Each
@@ -60,6 +63,7 @@ public:
         Host::HostLog &log;
         Platform::MessagePresenter &messages;
         Platform::Shell &shell;
+        Platform::PrintSpool &spool;
         Platform::Twips twips;
         bool largeFonts;         // 12 twips a pixel
         QString pluginDirectory; // where the web renderer's plugin is
@@ -70,6 +74,10 @@ public:
     explicit MainCommands(Services services, QObject *parent = nullptr);
     ~MainCommands() override;
 
+    // Prints the main pane's document, from the main window or the zoom window; a request while
+    // one waits is ignored.
+    void print();
+    PrintCommand &printCommand() { return *m_print; }
     void expand();
     void next();
     void previous();
@@ -99,6 +107,7 @@ private:
     void step(int direction);
 
     Services m_services;
+    std::unique_ptr<PrintCommand> m_print;
     QPointer<frmXpand> m_zoom;
     QPointer<frmAdmin> m_admin;
     QPointer<frmHelp> m_help;

@@ -6,6 +6,7 @@
 
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QPrinter>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -93,6 +94,10 @@ WebEngineRenderer::WebEngineRenderer(QWidget *parent, WebRendererFactory::Callba
         if (m_callbacks.contextMenu)
             m_callbacks.contextMenu(position);
     });
+    connect(m_view, &QWebEngineView::pdfPrintingFinished, this, [this](const QString &, bool ok) {
+        if (auto finished = std::exchange(m_printFinished, {}))
+            finished(ok);
+    });
 }
 
 WebEngineRenderer::~WebEngineRenderer()
@@ -129,6 +134,12 @@ void WebEngineRenderer::print(QPrinter *printer, std::function<void(bool ok)> fi
         return;
     }
     m_printFinished = std::move(finished);
+    // A PDF file the engine writes itself, keeping the text as text; its printer path would paint
+    // every page into the printer as a picture.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        m_view->printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
+        return;
+    }
     m_view->print(printer);
 }
 
