@@ -80,12 +80,16 @@ const QList<DocumentPage::Cell> *row(const Table &table, const QString &name)
 
 bool isBlank(const QString &text)
 {
-    return text.isEmpty() || text == QStringLiteral("—");
+    return text.isEmpty() || text == QStringLiteral("—") || text == QStringLiteral("undefined");
 }
 
-// The first number in a row's name: "M10 × 1.25" → 10, "#7" → 7, "f/5.6" → 5.6.
+// A row's name as a number ("1-1/8" → 1.125, "0.5"), else the first number in it: "M10 × 1.25" → 10,
+// "#7" → 7, "f/5.6" → 5.6.
 QList<double> numberInName(const QString &name)
 {
+    const double whole = DocumentPage::number(name);
+    if (!std::isnan(whole))
+        return {whole};
     static const QRegularExpression first(QStringLiteral("\\d+(\\.\\d+)?"));
     const QRegularExpressionMatch match = first.match(name);
     return match.hasMatch() ? QList<double>{match.captured(0).toDouble()} : QList<double>();
@@ -148,6 +152,11 @@ QString Matrix::name() const
 QString Order::name() const
 {
     return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(column));
+}
+
+QString Drill::name() const
+{
+    return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(decimalColumn));
 }
 
 QString Duplicate::name() const
@@ -411,8 +420,11 @@ bool checkOrder(const Order &order, QString *failure)
 int checkDuplicate(const Duplicate &duplicate, QString *failure)
 {
     const DocumentPage *document = page(QString::fromLatin1(duplicate.file), failure);
-    const Table *first = document ? table(*document, QString::fromUtf8(duplicate.caption), failure) : nullptr;
-    const Table *second = first ? table(*document, QString::fromUtf8(duplicate.otherCaption), failure) : nullptr;
+    const DocumentPage *other =
+        document ? page(QString::fromLatin1(duplicate.otherFile ? duplicate.otherFile : duplicate.file), failure)
+                 : nullptr;
+    const Table *first = other ? table(*document, QString::fromUtf8(duplicate.caption), failure) : nullptr;
+    const Table *second = first ? table(*other, QString::fromUtf8(duplicate.otherCaption), failure) : nullptr;
     const qsizetype c = second ? column(*first, QString::fromUtf8(duplicate.column), failure) : -1;
     const qsizetype d = c >= 0 ? column(*second, QString::fromUtf8(duplicate.otherColumn), failure) : -1;
     if (d < 0)
@@ -427,6 +439,43 @@ int checkDuplicate(const Duplicate &duplicate, QString *failure)
         if (here.isEmpty() || here != there) {
             *failure = describe(*first, cells.first().text, first->header.at(c), cells.at(c).text) +
                        QStringLiteral(" but '%1' in '%2'").arg(other->at(d).text, second->caption);
+            return checked;
+        }
+        ++checked;
+    }
+    return checked;
+}
+
+int checkDrill(const Drill &drill, QString *failure)
+{
+    const DocumentPage *document = page(QString::fromLatin1(drill.file), failure);
+    const DocumentPage *numbers = document ? page(QStringLiteral("DN.DOX"), failure) : nullptr;
+    const DocumentPage *letters = numbers ? page(QStringLiteral("DS.DOX"), failure) : nullptr;
+    const Table *target = letters ? table(*document, QString::fromUtf8(drill.caption), failure) : nullptr;
+    const Table *numberDrills = target ? table(*numbers, QStringLiteral("#1 to #80"), failure) : nullptr;
+    const Table *letterDrills = numberDrills ? table(*letters, QStringLiteral("A to Z"), failure) : nullptr;
+    const qsizetype name = letterDrills ? column(*target, QString::fromUtf8(drill.drillColumn), failure) : -1;
+    const qsizetype decimal = name >= 0 ? column(*target, QString::fromUtf8(drill.decimalColumn), failure) : -1;
+    if (decimal < 0)
+        return 0;
+    int checked = 0;
+    for (const auto &cells : target->rows) {
+        const QString &drillName = cells.at(name).text;
+        const QString &printed = cells.at(decimal).text;
+        double size = DocumentPage::number(drillName);
+        if (std::isnan(size)) {
+            const Table *list = drillName.startsWith(u'#') ? numberDrills : letterDrills;
+            const QList<DocumentPage::Cell> *listed = row(*list, drillName);
+            size = listed ? DocumentPage::number(listed->at(1).text) : std::nan("");
+        }
+        const double value = DocumentPage::number(printed);
+        if (std::isnan(size) || std::isnan(value)) {
+            *failure = QStringLiteral("not a drill size: ") + describe(*target, cells.first().text, drillName, printed);
+            return checked;
+        }
+        if (!(std::abs(value - size) <= halfLastPlace(printed) * (1 + 1e-9))) {
+            *failure = describe(*target, cells.first().text, target->header.at(decimal), printed) +
+                       QStringLiteral(" but drill %1 is %2").arg(drillName).arg(size, 0, 'g', 10);
             return checked;
         }
         ++checked;

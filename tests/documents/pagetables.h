@@ -17,9 +17,9 @@ using Function = std::function<double(const QList<double> &)>;
 
 // A column that is a function of other columns of the same row: out = f(in₁, in₂, ...).
 // An input names a column by the start of its heading; "caption|heading" reads the row of the
-// same name in another table of the page; "#" is the first number in the row's name ("M10 × 1.25"
-// gives 10, "#7" gives 7). A row with an empty or "—" cell among them is left out; any other
-// cell that is not a number fails. Ranges ("2.24–2.40") are checked end by end.
+// same name in another table of the page; "#" is the row's name read as a number ("1-1/8" gives
+// 1.125) or else the first number in it ("M10 × 1.25" gives 10, "#7" gives 7). A row with an empty,
+// "—" or "undefined" cell among them is left out; any other cell that is not a number fails. Ranges ("2.24–2.40") are checked end by end.
 struct Formula
 {
     enum Inputs {
@@ -58,7 +58,8 @@ struct Order
     QString name() const;
 };
 
-// A value printed in two tables: rows of the same name must show the same number.
+// A value printed in two tables, of one page or of two: rows of the same name must show the
+// same number.
 struct Duplicate
 {
     const char *file;
@@ -66,6 +67,19 @@ struct Duplicate
     const char *column;
     const char *otherCaption;
     const char *otherColumn;
+    const char *otherFile = nullptr; // the same page when null
+    QString name() const;
+};
+
+// A drill named in one column ("#7", "F", "27/64", "1-7/64") and its decimal size in another:
+// the decimal must be the drill's size to the places printed. Number and letter drills are
+// looked up on the number- and letter-drill pages, fractions are their own value.
+struct Drill
+{
+    const char *file;
+    const char *caption;
+    const char *drillColumn;
+    const char *decimalColumn;
     QString name() const;
 };
 
@@ -73,6 +87,7 @@ const QList<Formula> &formulas();
 const QList<Matrix> &matrices();
 const QList<Order> &orders();
 const QList<Duplicate> &duplicates();
+const QList<Drill> &drills();
 
 // Common functions of one input.
 Function scaled(double factor);                 // x × factor
@@ -85,6 +100,7 @@ int checkFormula(const Formula &formula, QString *failure);
 int checkMatrix(const Matrix &matrix, QString *failure);
 bool checkOrder(const Order &order, QString *failure);
 int checkDuplicate(const Duplicate &duplicate, QString *failure);
+int checkDrill(const Drill &drill, QString *failure);
 
 // Half a unit in the last place a number is printed to: "0.2280" 0.00005, "1.45×10⁻⁴" 0.5×10⁻⁶.
 double halfLastPlace(const QString &number);

@@ -86,6 +86,22 @@ private Q_SLOTS:
         QVERIFY2(checked > 0, "no row is in both tables");
     }
 
+    // Drill sizes named in one column and given as decimals in the next agree.
+    void drill_decimalIsTheDrillsSize_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(drills().size()); ++i)
+            QTest::newRow(qPrintable(drills().at(i).name())) << i;
+    }
+    void drill_decimalIsTheDrillsSize()
+    {
+        QFETCH(int, index);
+        QString failure;
+        const int checked = checkDrill(drills().at(index), &failure);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(checked > 0, "no drill in the table");
+    }
+
     // The checkers themselves: a garbled cell fails instead of reading as some number, and a
     // value one digit off fails where the true value passes.
     void checkers_failOnGarbledAndWrongCells()
