@@ -141,7 +141,8 @@ double tolerance(const QString &outputPart, double expected, const QList<double>
 
 QString Formula::name() const
 {
-    return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(output));
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(output));
 }
 
 QString Matrix::name() const
@@ -151,17 +152,20 @@ QString Matrix::name() const
 
 QString Order::name() const
 {
-    return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(column));
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(column));
 }
 
 QString Drill::name() const
 {
-    return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(decimalColumn));
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(decimalColumn));
 }
 
 QString Duplicate::name() const
 {
-    return QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(column));
+    return QStringLiteral("%1 %2: %3")
+        .arg(QString::fromLatin1(file), QString::fromUtf8(caption), QString::fromUtf8(column));
 }
 
 Function scaled(double factor)
@@ -195,7 +199,8 @@ double halfLastPlace(const QString &number)
         const double front = DocumentPage::number(mantissa);
         if (front != 0 && !std::isnan(whole))
             scale = std::pow(10.0, std::round(std::log10(std::abs(whole / front))));
-    } else if (text.startsWith(QStringLiteral("10")) && text.size() > 2 && !text.at(2).isDigit() && text.at(2) != u'.') {
+    } else if (text.startsWith(QStringLiteral("10")) && text.size() > 2 && !text.at(2).isDigit() &&
+               text.at(2) != u'.') {
         scale = std::abs(DocumentPage::number(text)); // "10⁻⁴": a power of ten, good to its one digit
     }
     return 0.5 * std::pow(10.0, -places) * scale;
@@ -288,7 +293,8 @@ int checkFormula(const Formula &formula, QString *failure)
             inParts << (fromName ? QStringList{QString::number(inValues.last().value(0))}
                                  : inTexts.at(i).split(QChar(0x2013)));
             if (inValues.last().isEmpty()) {
-                *failure = QStringLiteral("not a number: ") + describe(*target, rowName, QString::fromUtf8(formula.inputs.at(i)), inTexts.at(i));
+                *failure = QStringLiteral("not a number: ") +
+                           describe(*target, rowName, QString::fromUtf8(formula.inputs.at(i)), inTexts.at(i));
                 return checked;
             }
         }
@@ -370,7 +376,8 @@ int checkMatrix(const Matrix &matrix, QString *failure)
                 }
                 const QString from = rowUnit(cells.first().text);
                 if (!base.contains(from)) {
-                    *failure = QStringLiteral("row '%1' of '%2' is not a unit of the matrix").arg(from, target->caption);
+                    *failure =
+                        QStringLiteral("row '%1' of '%2' is not a unit of the matrix").arg(from, target->caption);
                     return checked;
                 }
                 if (std::isnan(value)) {
@@ -405,11 +412,13 @@ bool checkOrder(const Order &order, QString *failure)
         const QString &text = cells.at(c).text;
         const double value = DocumentPage::number(text);
         if (std::isnan(value)) {
-            *failure = QStringLiteral("not a number: ") + describe(*target, cells.first().text, target->header.at(c), text);
+            *failure =
+                QStringLiteral("not a number: ") + describe(*target, cells.first().text, target->header.at(c), text);
             return false;
         }
         if (!std::isnan(previous) && !((value - previous) * order.direction > 0)) {
-            *failure = QStringLiteral("out of order: ") + describe(*target, cells.first().text, target->header.at(c), text);
+            *failure =
+                QStringLiteral("out of order: ") + describe(*target, cells.first().text, target->header.at(c), text);
             return false;
         }
         previous = value;

@@ -19,7 +19,8 @@ using Function = std::function<double(const QList<double> &)>;
 // An input names a column by the start of its heading; "caption|heading" reads the row of the
 // same name in another table of the page; "#" is the row's name read as a number ("1-1/8" gives
 // 1.125) or else the first number in it ("M10 × 1.25" gives 10, "#7" gives 7). A row with an empty,
-// "—" or "undefined" cell among them is left out; any other cell that is not a number fails. Ranges ("2.24–2.40") are checked end by end.
+// "—" or "undefined" cell among them is left out; any other cell that is not a number fails. Ranges ("2.24–2.40") are
+// checked end by end.
 struct Formula
 {
     enum Inputs {
@@ -32,8 +33,8 @@ struct Formula
     QList<const char *> inputs;
     Function function;
     Inputs kind = Given;
-    double tolerance = 0;  // allowed beyond the output's last printed half place (absolute)
-    double step = 0;       // the output is rounded to this step, where whole tens print as "1440"
+    double tolerance = 0; // allowed beyond the output's last printed half place (absolute)
+    double step = 0;      // the output is rounded to this step, where whole tens print as "1440"
     QString name() const;
 };
 
@@ -42,8 +43,8 @@ struct Formula
 struct Matrix
 {
     const char *file;
-    const char *baseCaption;  // table holding the base-unit column
-    const char *baseUnit;     // its column's unit
+    const char *baseCaption;      // table holding the base-unit column
+    const char *baseUnit;         // its column's unit
     QList<const char *> captions; // the tables to check
     QString name() const;
 };
@@ -90,9 +91,9 @@ const QList<Duplicate> &duplicates();
 const QList<Drill> &drills();
 
 // Common functions of one input.
-Function scaled(double factor);                 // x × factor
-Function affine(double factor, double offset);  // x × factor + offset
-Function divided(double numerator);             // numerator / x
+Function scaled(double factor);                // x × factor
+Function affine(double factor, double offset); // x × factor + offset
+Function divided(double numerator);            // numerator / x
 
 // The checkers: each returns the number of rows or cells checked and sets *failure to the
 // first disagreement (or unreadable cell) it meets.
@@ -105,7 +106,6 @@ int checkDrill(const Drill &drill, QString *failure);
 // Half a unit in the last place a number is printed to: "0.2280" 0.00005, "1.45×10⁻⁴" 0.5×10⁻⁶.
 double halfLastPlace(const QString &number);
 // Whether a printed output agrees with f(inputs) as the formula checker judges it.
-bool agreesWithin(const QString &output, const QStringList &inputs, const Function &function,
-                  Formula::Inputs kind);
+bool agreesWithin(const QString &output, const QStringList &inputs, const Function &function, Formula::Inputs kind);
 
 } // namespace Voruvar::Tests::PageTables

@@ -14,11 +14,11 @@ namespace Voruvar::Tests::PageTables {
 
 namespace {
 
-constexpr double inch = 0.0254;                  // m
-constexpr double foot = 0.3048;                  // m
-constexpr double pound = 0.45359237;             // kg
+constexpr double inch = 0.0254;                     // m
+constexpr double foot = 0.3048;                     // m
+constexpr double pound = 0.45359237;                // kg
 constexpr double gallon = 231 * inch * inch * inch; // m³
-constexpr double poundForce = pound * 9.80665;   // N
+constexpr double poundForce = pound * 9.80665;      // N
 // Derived densities: 1 g/cm³ in lb/ft³, lb/in³ and lb/gal.
 constexpr double gPerCm3InLbPerFt3 = 1000 * foot * foot * foot / pound;
 constexpr double gPerCm3InLbPerIn3 = 1000 * inch * inch * inch / pound;
@@ -28,7 +28,7 @@ constexpr double psiInPa = poundForce / (inch * inch);
 
 constexpr double pi = std::numbers::pi;
 constexpr double lightSpeedNmThz = 299792.458; // c in nm·THz
-constexpr double torr = 101325.0 / 760;         // Pa
+constexpr double torr = 101325.0 / 760;        // Pa
 
 double degrees(double radians)
 {
@@ -60,13 +60,30 @@ Function clampLoad(double (*proof)(double), double scale)
 // Tightening torque K × D × F, with F the clamp load above; scale turns D × F into the unit.
 Function boltTorque(double (*proof)(double), double nutFactor, double scale)
 {
-    return [proof, nutFactor, scale](const QList<double> &x) { return nutFactor * x[0] * 0.75 * proof(x[0]) * x[1] * scale; };
+    return [proof, nutFactor, scale](const QList<double> &x) {
+        return nutFactor * x[0] * 0.75 * proof(x[0]) * x[1] * scale;
+    };
 }
-double grade2(double d) { return d <= 0.75 ? 55000 : 33000; } // psi, SAE J429
-double grade5(double) { return 85000; }
-double grade8(double) { return 120000; }
-double class88(double d) { return d <= 16 ? 580 : 600; } // MPa, ISO 898-1
-double class109(double) { return 830; }
+double grade2(double d)
+{
+    return d <= 0.75 ? 55000 : 33000;
+} // psi, SAE J429
+double grade5(double)
+{
+    return 85000;
+}
+double grade8(double)
+{
+    return 120000;
+}
+double class88(double d)
+{
+    return d <= 16 ? 580 : 600;
+} // MPa, ISO 898-1
+double class109(double)
+{
+    return 830;
+}
 
 } // namespace
 
@@ -311,11 +328,15 @@ const QList<Formula> &formulas()
 const QList<Matrix> &matrices()
 {
     static const QList<Matrix> list = {
-        {"AP.DOX", "Area units in square metres", "m²",
+        {"AP.DOX",
+         "Area units in square metres",
+         "m²",
          {"Conversion matrix, part 1", "Conversion matrix, part 2", "Area units in square metres"}},
         {"DD.DOX", "unit conversions", "kg/m³", {"unit conversions"}},
         {"LC.DOX", "metric columns", "m", {"metric columns", "mil, inch and foot", "nautical mile columns"}},
-        {"MA.DOX", "metric columns", "kg",
+        {"MA.DOX",
+         "metric columns",
+         "kg",
          {"metric columns", "ounce and pound", "slug and ton", "tonne, carat and grain"}},
         {"MU.DOX", "Work and energy", "J", {"Work and energy"}},
         {"MU.DOX", "Force", "N", {"Force"}},

@@ -200,6 +200,8 @@ def main():
     test_dir = os.path.join(args.build, "tests")
     tests = args.tests or sorted(os.path.join(test_dir, t) for t in os.listdir(test_dir)
                                  if t.startswith("test_pages_") and os.access(os.path.join(test_dir, t), os.X_OK))
+    # The whole-table checks catch most errors; running them first ends most runs early.
+    tests.sort(key=lambda t: not t.endswith("test_pages_tables"))
     tests = [os.path.abspath(t) for t in tests]
     if run_tests(tests, os.path.abspath(bin_dir)):
         sys.exit("the page tests fail on the unchanged documents; fix them first")

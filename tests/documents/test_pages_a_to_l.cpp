@@ -412,10 +412,14 @@ private Q_SLOTS:
         QVERIFY(page.html().contains(QStringLiteral("alt=\"Logarithmic chart of the electromagnetic spectrum")));
         // Uses sit in the band their frequency or wavelength falls in: 1550 nm is IR-B (1.4 – 3 µm),
         // and millimetre-wave 5G below 30 GHz is SHF, not EHF.
-        QVERIFY(!page.cell(optical, QStringLiteral("IR-A (near infrared)"), QStringLiteral("Notes")).contains(QStringLiteral("1550")));
-        QVERIFY(page.cell(optical, QStringLiteral("IR-B"), QStringLiteral("Notes")).contains(QStringLiteral("1550 nm")));
-        QVERIFY(page.cell(bands, QStringLiteral("10"), QStringLiteral("Typical uses")).contains(QStringLiteral("24.25 – 29.5 GHz")));
-        QVERIFY(!page.cell(bands, QStringLiteral("11"), QStringLiteral("Typical uses")).contains(QStringLiteral("24 – 40")));
+        QVERIFY(!page.cell(optical, QStringLiteral("IR-A (near infrared)"), QStringLiteral("Notes"))
+                     .contains(QStringLiteral("1550")));
+        QVERIFY(
+            page.cell(optical, QStringLiteral("IR-B"), QStringLiteral("Notes")).contains(QStringLiteral("1550 nm")));
+        QVERIFY(page.cell(bands, QStringLiteral("10"), QStringLiteral("Typical uses"))
+                    .contains(QStringLiteral("24.25 – 29.5 GHz")));
+        QVERIFY(!page.cell(bands, QStringLiteral("11"), QStringLiteral("Typical uses"))
+                     .contains(QStringLiteral("24 – 40")));
     }
 
     void fanAndBlowerMotors_necTables_data()

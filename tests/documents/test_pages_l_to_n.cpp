@@ -222,7 +222,8 @@ private Q_SLOTS:
                 const QString &back = table->rows.at(backRow).at(backColumn).text;
                 const double product = DocumentPage::number(there) * DocumentPage::number(back);
                 // A cell that does not read as a number fails, whatever its partner holds.
-                QVERIFY2(!std::isnan(product), qPrintable(QStringLiteral("not a number: '%1' or '%2'").arg(there, back)));
+                QVERIFY2(!std::isnan(product),
+                         qPrintable(QStringLiteral("not a number: '%1' or '%2'").arg(there, back)));
                 QVERIFY2(std::abs(product - 1.0) < 2e-6,
                          qPrintable(QStringLiteral("%1 → %2 and back gives %3").arg(rowUnit, columnUnit).arg(product)));
             }

@@ -114,7 +114,8 @@ private Q_SLOTS:
         add("3 tau", "DA.DOX", "time constants", "3", "Charged", "95.0", -1);
         add("4 tau", "DA.DOX", "time constants", "4", "Charged", "98.2", -1);
         add("5 tau", "DA.DOX", "time constants", "5", "Charged", "99.3", -1);
-        add("copper alpha", "DA.DOX", "Resistivity", "Copper, annealed (IACS standard)", "Temperature coefficient", "0.00393", -1);
+        add("copper alpha", "DA.DOX", "Resistivity", "Copper, annealed (IACS standard)", "Temperature coefficient",
+            "0.00393", -1);
         add("copper IACS", "DA.DOX", "Resistivity", "Copper, annealed (IACS standard)", "Resistivity", "1.7241", -1);
         add("1 atm in kPa", "CP.DOX", "metric columns", "1 atm", "kPa", "101.325", 1);
         add("1 atm in psi", "CP.DOX", "psi and kgf", "1 atm", "psi", "14.69595", 0);
@@ -280,7 +281,8 @@ private Q_SLOTS:
         add("540 THz", "VCS.DOX", "Luminous efficiency", "555", "Frequency", "540.2", -1);
         add("HeNe", "VCS.DOX", "spectral lines", "Helium-neon laser", "Wavelength", "632.8", -1);
         add("sodium", "VCS.DOX", "spectral lines", "Sodium-vapour lamp (Na D lines)", "Wavelength", "589.0", -1);
-        add("D65", "VCS.DOX", "colour temperature", "CIE standard illuminant D65 (average daylight)", "CCT", "6504", -1);
+        add("D65", "VCS.DOX", "colour temperature", "CIE standard illuminant D65 (average daylight)", "CCT", "6504",
+            -1);
         add("US gallon in in³", "VT.DOX", "cubic inch, foot", "1 US gal", "in³", "231", 1);
         add("US gallon in L", "VT.DOX", "metric columns", "1 US gal", "L", "3.785411784", 1);
         add("imperial gallon in L", "VT.DOX", "metric columns", "1 imp gal", "L", "4.54609", 1);
@@ -303,7 +305,8 @@ private Q_SLOTS:
         add("ton of refrigeration in Btu/h", "WEH.DOX", "Power conversion", "1 TR", "Btu/h", "12000", 1);
         add("hp in W", "WEH.DOX", "Power conversion", "1 hp", "W", "745.6999", 0);
         add("latent fusion", "WEH.DOX", "Latent heat", "melting (fusion), 0 °C", "Latent heat (kJ/kg)", "333.55", -1);
-        add("latent boiling", "WEH.DOX", "Latent heat", "boiling (vaporisation), 100 °C", "Latent heat (kJ/kg)", "2256.4", -1);
+        add("latent boiling", "WEH.DOX", "Latent heat", "boiling (vaporisation), 100 °C", "Latent heat (kJ/kg)",
+            "2256.4", -1);
         add("water c", "WEH.DOX", "Specific heat", "Water, liquid, 15 °C", "Specific heat (J", "4186", -1);
     }
     void value()
@@ -393,18 +396,30 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("alt");
-        QTest::newRow("Ohm's law triangle") << "OH.DOX" << "Ohm's law triangle";
-        QTest::newRow("formula wheel") << "OH.DOX" << "formula wheel with twelve formulas";
-        QTest::newRow("polygon flats and corners") << "PL.DOX" << "across-flats distance F and across-corners";
-        QTest::newRow("hexalobular profile") << "TX.DOX" << "Hexalobular recess profile";
-        QTest::newRow("right triangle") << "AG.DOX" << "Right triangle with angle theta";
-        QTest::newRow("unit circle") << "AG.DOX" << "Unit circle of radius 1";
-        QTest::newRow("lever classes") << "ST.DOX" << "Second-class lever: load between fulcrum and effort";
-        QTest::newRow("pulleys") << "ST.DOX" << "block and tackle with four supporting strands";
-        QTest::newRow("spectrum bar") << "VCS.DOX" << "Spectrum bar from 380 to 780 nm";
-        QTest::newRow("element grid") << "PT.DOX" << "Periodic table grid of 118 elements";
-        QTest::newRow("power triangle") << "PA.DOX" << "Power triangle";
-        QTest::newRow("bolt head marks") << "TP.DOX" << "grade 5 three radial lines";
+        QTest::newRow("Ohm's law triangle") << "OH.DOX"
+                                            << "Ohm's law triangle";
+        QTest::newRow("formula wheel") << "OH.DOX"
+                                       << "formula wheel with twelve formulas";
+        QTest::newRow("polygon flats and corners") << "PL.DOX"
+                                                   << "across-flats distance F and across-corners";
+        QTest::newRow("hexalobular profile") << "TX.DOX"
+                                             << "Hexalobular recess profile";
+        QTest::newRow("right triangle") << "AG.DOX"
+                                        << "Right triangle with angle theta";
+        QTest::newRow("unit circle") << "AG.DOX"
+                                     << "Unit circle of radius 1";
+        QTest::newRow("lever classes") << "ST.DOX"
+                                       << "Second-class lever: load between fulcrum and effort";
+        QTest::newRow("pulleys") << "ST.DOX"
+                                 << "block and tackle with four supporting strands";
+        QTest::newRow("spectrum bar") << "VCS.DOX"
+                                      << "Spectrum bar from 380 to 780 nm";
+        QTest::newRow("element grid") << "PT.DOX"
+                                      << "Periodic table grid of 118 elements";
+        QTest::newRow("power triangle") << "PA.DOX"
+                                        << "Power triangle";
+        QTest::newRow("bolt head marks") << "TP.DOX"
+                                         << "grade 5 three radial lines";
     }
     void drawings_arePresent()
     {
