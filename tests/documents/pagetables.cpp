@@ -238,16 +238,16 @@ int checkFormula(const Formula &formula, QString *failure)
     };
     QList<Source> sources;
     for (const char *input : formula.inputs) {
-        const QString spec = QString::fromUtf8(input);
-        if (spec == u"#") {
+        const QString named = QString::fromUtf8(input);
+        if (named == u"#") {
             sources << Source{target, -1};
             continue;
         }
         const Table *from = target;
-        QString heading = spec;
-        if (spec.contains(u'|')) {
-            from = table(*document, spec.section(u'|', 0, 0), failure);
-            heading = spec.section(u'|', 1);
+        QString heading = named;
+        if (named.contains(u'|')) {
+            from = table(*document, named.section(u'|', 0, 0), failure);
+            heading = named.section(u'|', 1);
             if (!from)
                 return 0;
         }

@@ -109,7 +109,7 @@ def plain(fragment):
     return html.unescape(TAG.sub("", text)).strip()
 
 
-def derived_cells(page_html, spec):
+def derived_cells(page_html, columns_of):
     """Yields (start, end, caption, column, row) of each derived numeric cell's content."""
     for table in TABLE.finditer(page_html):
         body = table.group(0)
@@ -120,7 +120,7 @@ def derived_cells(page_html, spec):
             continue
         header = [plain(h) for h in HEADER_CELL.findall(header_match.group(1))]
         wanted = set()
-        for fragment, columns in spec:
+        for fragment, columns in columns_of:
             if fragment not in caption:
                 continue
             for c, heading in enumerate(header):
