@@ -187,32 +187,72 @@ bool DocumentPage::isExact(const QString &caption, const QString &rowKey, const 
 
 double DocumentPage::number(const QString &cellText)
 {
+    static const double nan = std::numeric_limits<double>::quiet_NaN();
     QString text = cellText;
     text.remove(QRegularExpression(QStringLiteral("[\\s\u00a0\u2009\u202f≈~]")));
     text.replace(QChar(0x2212), u'-');
+    // A degree or percent sign after the number belongs to it ("48.6°", "75 %").
+    if (text.endsWith(u'°') || text.endsWith(u'%'))
+        text.chop(1);
+    // Thousands separated by commas, as in "8,848.86"; any other comma is not a number.
+    static const QRegularExpression grouped(QStringLiteral("^-?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
+    if (grouped.match(text).hasMatch())
+        text.remove(u',');
+    // Fractions of an inch and similar: "15/64", "1-1/2" (a whole number, a hyphen, a fraction).
+    static const QRegularExpression fraction(QStringLiteral("^(?:(\\d+)-)?(\\d+)/(\\d+)$"));
+    if (const QRegularExpressionMatch match = fraction.match(text); match.hasMatch()) {
+        const double denominator = match.captured(3).toDouble();
+        if (denominator == 0)
+            return nan;
+        return match.captured(1).toDouble() + match.captured(2).toDouble() / denominator;
+    }
     double exponent = 0;
-    const qsizetype times = text.indexOf(QStringLiteral("×10"));
+    qsizetype times = text.indexOf(QStringLiteral("×10"));
+    qsizetype powerStart = times + 3;
+    // A bare power of ten: "10⁻⁴", "10⁶".
+    static const QString powerSigns = QStringLiteral("⁻⁰¹²³⁴⁵⁶⁷⁸⁹");
+    if (times < 0 && text.startsWith(QStringLiteral("10")) && text.size() > 2 && powerSigns.contains(text.at(2))) {
+        text.prepend(QStringLiteral("1×"));
+        times = 1;
+        powerStart = 4;
+    }
     if (times >= 0) {
         static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-        QString power = text.mid(times + 3);
+        QString power = text.mid(powerStart);
         text.truncate(times);
-        bool negative = power.startsWith(QChar(0x207B));
+        const bool negative = power.startsWith(QChar(0x207B));
         if (negative)
             power.remove(0, 1);
         if (power.isEmpty())
-            return std::numeric_limits<double>::quiet_NaN();
+            return nan;
         for (const QChar c : power) {
             const qsizetype digit = superscripts.indexOf(c);
             if (digit < 0)
-                return std::numeric_limits<double>::quiet_NaN();
+                return nan;
             exponent = exponent * 10 + double(digit);
         }
         if (negative)
             exponent = -exponent;
     }
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value * std::pow(10.0, exponent) : std::numeric_limits<double>::quiet_NaN();
+    // Only digits, a sign and a decimal point are left in a number; toDouble would also take
+    // "inf", "1e5" or hexadecimal, none of which a page prints.
+    static const QRegularExpression plain(QStringLiteral("^[-+]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!plain.match(text).hasMatch())
+        return nan;
+    return text.toDouble() * std::pow(10.0, exponent);
+}
+
+QList<double> DocumentPage::numbers(const QString &cellText)
+{
+    // A range is two numbers joined by an en dash: "2.24–2.40", "−50 – 40".
+    QList<double> values;
+    for (const QString &part : cellText.split(QChar(0x2013))) {
+        const double value = number(part);
+        if (std::isnan(value))
+            return {};
+        values << value;
+    }
+    return values.size() <= 2 ? values : QList<double>();
 }
 
 } // namespace Voruvar::Tests

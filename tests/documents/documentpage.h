@@ -43,8 +43,12 @@ public:
     // Returns a "<...>" note instead when nothing or more than one cell matches, so the
     // comparison in the test fails and shows why.
     QString cell(const QString &caption, const QString &rowKey, const QString &column) const;
-    // The number a cell shows: "6.4516 × 10⁻⁴", "−430", "≈ 24.2", "1 000" (NaN if none).
+    // The number a cell shows: "6.4516 × 10⁻⁴", "10⁻⁹", "−430", "≈ 24.2", "1 000", "8,848.86",
+    // "15/64", "48.6°" (NaN for any other text, so a garbled cell cannot pass for a number).
     static double number(const QString &cellText);
+    // The numbers of a cell that holds one number or a range of two ("2.24–2.40"); empty if the
+    // text is anything else.
+    static QList<double> numbers(const QString &cellText);
     // Whether that cell carries the "exact" mark (false when it is not found).
     bool isExact(const QString &caption, const QString &rowKey, const QString &column) const;
 

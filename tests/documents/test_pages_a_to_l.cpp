@@ -97,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(tables.first().rows.size(), 26);
         double previous = 0;
         for (const auto &row : tables.first().rows) {
-            const double size = row.at(1).text.toDouble();
+            const double size = DocumentPage::number(row.at(1).text);
             QVERIFY2(size > previous, qPrintable(row.first().text));
             previous = size;
         }
@@ -160,9 +160,9 @@ private Q_SLOTS:
         double previous = 1;
         for (int i = 0; i < rows.size(); ++i) {
             QCOMPARE(rows.at(i).at(0).text, QStringLiteral("#%1").arg(i + 1));
-            const double inch = rows.at(i).at(1).text.toDouble();
+            const double inch = DocumentPage::number(rows.at(i).at(1).text);
             QVERIFY2(inch < previous, qPrintable(rows.at(i).at(0).text));
-            QVERIFY2(qAbs(rows.at(i).at(2).text.toDouble() - inch * 25.4) <= 0.0005 + 1e-9,
+            QVERIFY2(qAbs(DocumentPage::number(rows.at(i).at(2).text) - inch * 25.4) <= 0.0005 + 1e-9,
                      qPrintable(rows.at(i).at(0).text));
             previous = inch;
         }
@@ -260,8 +260,8 @@ private Q_SLOTS:
         QCOMPARE(page.cell(points, QStringLiteral("Australia/Oceania"), QStringLiteral("Height (m)")),
                  QStringLiteral("4,884"));
         // The Dead Sea level is dated.
-        QVERIFY(
-            page.cell(points, QStringLiteral("Asia"), QStringLiteral("Elevation (m)")).contains(QStringLiteral("(20")));
+        QVERIFY(page.cell(points, QStringLiteral("Asia"), QStringLiteral("Lowest point"))
+                    .contains(QStringLiteral("as of 2020")));
         const QString sizes = QStringLiteral("Area, population");
         QCOMPARE(page.tables().first().rows.size(), 7);
         QVERIFY(page.tables().first().header.contains(QStringLiteral("Population (as of 2024)")));
@@ -269,7 +269,7 @@ private Q_SLOTS:
                  QStringLiteral("≈ 24.7"));
         double share = 0;
         for (const auto &row : page.tables().first().rows)
-            share += row.at(3).text.toDouble();
+            share += DocumentPage::number(row.at(3).text);
         QVERIFY(qAbs(share - 100) < 0.25);
     }
 
@@ -376,6 +376,9 @@ private Q_SLOTS:
         QCOMPARE(page.cell(codes, QStringLiteral("Overload relay"), QStringLiteral("NFPA 79")), QStringLiteral("OL"));
         QCOMPARE(page.cell(codes, QStringLiteral("Limit switch"), QStringLiteral("IEC 81346-2:2019")),
                  QStringLiteral("B"));
+        // IEC 60617 draws the positive plate of a polarized capacitor hollow; ANSI curves the negative one.
+        QVERIFY(page.html().contains(QStringLiteral("alt=\"IEC symbol: Hollow (open) positive plate")));
+        QVERIFY(page.html().contains(QStringLiteral("alt=\"ANSI symbol: Straight positive plate with plus sign; curved negative")));
         QCOMPARE(page.cell(QStringLiteral("Loads"), QStringLiteral("Diode"), QStringLiteral("Notes")),
                  QStringLiteral("The bar is the cathode (K); current flows from A to K."));
     }
@@ -407,6 +410,16 @@ private Q_SLOTS:
             QStringLiteral("1239.842"));
         QVERIFY(page.text().contains(QStringLiteral("E (eV) = 1239.84 / λ (nm)")));
         QVERIFY(page.html().contains(QStringLiteral("alt=\"Logarithmic chart of the electromagnetic spectrum")));
+        // Uses sit in the band their frequency or wavelength falls in: 1550 nm is IR-B (1.4 – 3 µm),
+        // and millimetre-wave 5G below 30 GHz is SHF, not EHF.
+        QVERIFY(!page.cell(optical, QStringLiteral("IR-A (near infrared)"), QStringLiteral("Notes"))
+                     .contains(QStringLiteral("1550")));
+        QVERIFY(
+            page.cell(optical, QStringLiteral("IR-B"), QStringLiteral("Notes")).contains(QStringLiteral("1550 nm")));
+        QVERIFY(page.cell(bands, QStringLiteral("10"), QStringLiteral("Typical uses"))
+                    .contains(QStringLiteral("24.25 – 29.5 GHz")));
+        QVERIFY(!page.cell(bands, QStringLiteral("11"), QStringLiteral("Typical uses"))
+                     .contains(QStringLiteral("24 – 40")));
     }
 
     void fanAndBlowerMotors_necTables_data()
@@ -488,6 +501,10 @@ private Q_SLOTS:
         QCOMPARE(page.cell(QStringLiteral("Motor speeds"), QStringLiteral("6"), QStringLiteral("Synchronous at 50 Hz")),
                  QStringLiteral("1000"));
         QVERIFY(page.text().contains(QStringLiteral("/ 6356")));
+        // Equipment with marked shaded-pole or PSC fan motors uses its own nameplate current.
+        QVERIFY(page.text().contains(QStringLiteral("NEC 430.6(A)(1)")));
+        QVERIFY(page.text().simplified().contains(
+            QStringLiteral("shaded-pole or permanent-split capacitor (PSC) fan or blower motor that is marked with the motor type")));
         QVERIFY(page.text().contains(QStringLiteral("0.075 lb/ft³")));
         QCOMPARE(page.cell(QStringLiteral("Run capacitor"), QStringLiteral("60 Hz"), QStringLiteral("Capacitance")),
                  QStringLiteral("C (µF) = 2653 × I (A) / V (V)"));
