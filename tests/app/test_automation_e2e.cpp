@@ -105,6 +105,15 @@ bool mainWindowVisible(qint64 pid, int *count = nullptr)
     return found == 1;
 }
 
+// The id of the process's visible window with this title; empty when there is none.
+QString windowNamed(qint64 pid, const QString &title)
+{
+    for (const Window &window : visibleWindows(pid))
+        if (window.title == title)
+            return window.id;
+    return {};
+}
+
 // Presses Return in the visible window of the process with this title (a message box's OK).
 bool pressReturnIn(qint64 pid, const QString &title)
 {
@@ -316,13 +325,22 @@ private Q_SLOTS:
         QVERIFY(print.readAllStandardOutput().startsWith(heading));
     }
 
-    // The administrator's profile opens TORX BITS; the reminder button sends it to the console,
-    // which keeps it with the ten values in their order (the sixth a byte, or no call matches).
-    void standinHost_reminderForTorxBits_reachesTheConsole()
+private:
+    // The stand-in console with the example administrator's profile (which opens TORX BITS),
+    // its database folder empty: the start's TB101 box is closed and the main window waited for.
+    struct Console
     {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
-        const QString profile = dir.filePath(QStringLiteral("admin.ini"));
+        QProcess process;
+        QString store;
+        qint64 pid = 0;
+        QString mainWindow;
+    };
+
+    void startConsole(Console &console, const QString &browser)
+    {
+        QVERIFY(QDir(console.dir.path()).mkdir(QStringLiteral("data")));
+        const QString profile = console.dir.filePath(QStringLiteral("admin.ini"));
         QFile source(qEnvironmentVariable("VORUVAR_SOURCE_DIR") +
                      QStringLiteral("/tools/standin-host/profiles/administrator.ini"));
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -332,30 +350,48 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        const QString host = qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host");
-        const QString store = dir.filePath(QStringLiteral("store.sqlite"));
-        QProcess console;
+        console.store = console.dir.filePath(QStringLiteral("store.sqlite"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")); // dates with "/"
-        console.setProcessEnvironment(environment);
-        console.setProcessChannelMode(QProcess::ForwardedChannels);
-        console.start(host, {QStringLiteral("--store"), store, QStringLiteral("--profile"), profile,
-                             QStringLiteral("--addin"), program(), QStringLiteral("--browser"), QStringLiteral("true")});
+        console.process.setProcessEnvironment(environment);
+        console.process.setProcessChannelMode(QProcess::ForwardedChannels);
+        console.process.start(qEnvironmentVariable("VORUVAR_BIN_DIR") + QStringLiteral("/voruvar-standin-host"),
+                              {QStringLiteral("--store"), console.store, QStringLiteral("--profile"), profile,
+                               QStringLiteral("--addin"), program(), QStringLiteral("--browser"), browser});
         QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(service), 10000);
-        const qint64 pid = QDBusConnection::sessionBus().interface()->servicePid(service).value();
+        console.pid = QDBusConnection::sessionBus().interface()->servicePid(service).value();
         bool pressed = false; // the macro tests its condition once more after it held
-        QTRY_VERIFY_WITH_TIMEOUT(pressed || (pressed = pressReturnIn(pid, QStringLiteral("TB101 : Retrieval Error"))),
-                                 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(pid), 15000);
-
-        // The reminder button, in the content frame's top-left corner.
-        QString mainWindow;
-        for (const Window &window : visibleWindows(pid))
+        QTRY_VERIFY_WITH_TIMEOUT(
+            pressed || (pressed = pressReturnIn(console.pid, QStringLiteral("TB101 : Retrieval Error"))), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(console.pid), 15000);
+        for (const Window &window : visibleWindows(console.pid))
             if (window.size == QSize(919, 596))
-                mainWindow = window.id;
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), mainWindow,
-                                        QStringLiteral("18"), QStringLiteral("84"), QStringLiteral("click"),
+                console.mainWindow = window.id;
+    }
+
+    // Clicks at a point of a window, in its own coordinates.
+    static void clickIn(const QString &window, int x, int y)
+    {
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                                        QString::number(x), QString::number(y), QStringLiteral("click"),
                                         QStringLiteral("1")});
+    }
+
+    void stopConsole(Console &console)
+    {
+        callMethod(QStringLiteral("Drop"));
+        QVERIFY(console.process.waitForFinished(10000));
+    }
+
+private Q_SLOTS:
+    // The administrator's profile opens TORX BITS; the reminder button sends it to the console,
+    // which keeps it with the ten values in their order (the sixth a byte, or no call matches).
+    void standinHost_reminderForTorxBits_reachesTheConsole()
+    {
+        Console console;
+        startConsole(console, QStringLiteral("true"));
+        clickIn(console.mainWindow, 18, 84); // the reminder button, in the content frame's corner
+        const QString store = console.store;
         Voruvar::Standin::StandinStore records;
         QString error;
         QVERIFY2(records.open(store, &error), qPrintable(error));
@@ -371,9 +407,53 @@ private Q_SLOTS:
                               QStringLiteral("TORX BITS"), QStringLiteral("DADMIN"),
                               QStringLiteral("/opt/ruraro/reminders")}));
         QCOMPARE(reminder.dateFormat, QStringLiteral("MM/dd/yyyy"));
+        stopConsole(console);
+    }
 
-        callMethod(QStringLiteral("Drop"));
-        QVERIFY(console.waitForFinished(10000));
+    // The banner opens the about window; its link asks the console to open the maker's site.
+    // A console that cannot (its browser is missing) gets the one TB700 entry after the attempts.
+    void standinHost_aboutLink_data()
+    {
+        QTest::addColumn<QString>("browser");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("console opens it") << "true" << true;
+        QTest::newRow("console fails every time") << "/nonexistent/browser" << false;
+    }
+
+    void standinHost_aboutLink()
+    {
+        QFETCH(QString, browser);
+        QFETCH(bool, opened);
+        Console console;
+        startConsole(console, browser);
+        clickIn(console.mainWindow, 771, 32); // the banner
+        QString about;
+        QTRY_VERIFY_WITH_TIMEOUT(!(about = windowNamed(console.pid, QStringLiteral("About Ruraro Voruvar"))).isEmpty(),
+                                 10000);
+        clickIn(about, 300, 279); // the link, after the invitation's last words
+        Voruvar::Standin::StandinStore records;
+        QString error;
+        QVERIFY2(records.open(console.store, &error), qPrintable(error));
+        const QString site = QStringLiteral("https://www.zederiro.example/voruvar");
+        if (opened) {
+            QTRY_COMPARE_WITH_TIMEOUT(records.addresses().size(), 1, 10000);
+            QCOMPARE(records.addresses().first().address, site);
+            QVERIFY(records.addresses().first().opened);
+        } else {
+            bool pressed = false;
+            QTRY_VERIFY_WITH_TIMEOUT(
+                pressed || (pressed = pressReturnIn(console.pid, QStringLiteral("TB700 : DLL Call Failure"))), 10000);
+            const auto tb700 = [&records] {
+                int count = 0;
+                for (const Voruvar::Standin::LogEntry &entry : records.logEntries())
+                    count += entry.entry == u"ERROR: TB700 : DLL Call Failure (Voruvar)" ? 1 : 0;
+                return count;
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(tb700(), 1, 10000);
+            QVERIFY(!records.addresses().isEmpty()); // each attempt reached the console
+            QVERIFY(!records.addresses().first().opened);
+        }
+        stopConsole(console);
     }
 
     void standinHost_badProfile_endsWithItsReason()
