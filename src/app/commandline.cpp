@@ -140,13 +140,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     // "-automation" is --automation, as Qt's own options are written with one dash, rather than
     // seven unknown one-letter options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec &spec : options) {
-        QStringList names{latin1(spec.name)};
-        if (spec.shortName)
-            names.prepend(latin1(spec.shortName));
+    for (const OptionSpec &entry : options) {
+        QStringList names{latin1(entry.name)};
+        if (entry.shortName)
+            names.prepend(latin1(entry.shortName));
         QCommandLineOption option(names);
-        if (spec.valueName)
-            option.setValueName(latin1(spec.valueName));
+        if (entry.valueName)
+            option.setValueName(latin1(entry.valueName));
         parser.addOption(option);
     }
 
