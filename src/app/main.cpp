@@ -5,7 +5,7 @@
 #include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
 #include "host/standalonecontext.h"
-#include "platform/cupsprintspool.h"
+#include "platform/pluginprintspool.h"
 #include "platform/desktopshell.h"
 #include "platform/procinstanceprobe.h"
 #include "platform/qtmessagepresenter.h"
@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
     Platform::RealProcessControl process;
     Host::DBusHostLibrary hostLibrary;
     Platform::DesktopShell shell;
-    Platform::CupsPrintSpool spool;
+    Platform::PluginPrintSpool spool(QCoreApplication::applicationDirPath());
     Windows::Addin addin({messages, instances, screen, process, shell, &hostLibrary, options.automation, &spool},
                          QCoreApplication::applicationDirPath());
     Host::clsMain automationObject(addin.context(), addin);

@@ -106,20 +106,6 @@ BrowserPane::BrowserPane(QString pluginDirectory, QWidget *parent)
             [this](const QPoint &position) { showContextMenu(m_native->mapTo(this, position)); });
     m_native->viewport()->installEventFilter(this);
 
-    m_findBar = new FindBar(this);
-    connect(m_findBar, &FindBar::searchChanged, this, [this] {
-        if (showingWebRenderer())
-            find(false);
-        else
-            findNative(false, true);
-    });
-    connect(m_findBar, &FindBar::nextRequested, this, &BrowserPane::findNext);
-    connect(m_findBar, &FindBar::previousRequested, this, &BrowserPane::findPrevious);
-    connect(m_findBar, &FindBar::dismissed, this, [this] {
-        clearFound();
-        setFocus();
-    });
-
     // The window's keys, whichever of its controls has the keyboard.
     const auto key = [this](const QKeySequence &sequence, auto action) {
         auto *shortcut = new QShortcut(sequence, this, action);
@@ -194,7 +180,8 @@ void BrowserPane::applyTextZoom()
 void BrowserPane::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_findBar->place();
+    if (m_findBar)
+        m_findBar->place();
 }
 
 bool BrowserPane::eventFilter(QObject *watched, QEvent *event)
@@ -211,16 +198,42 @@ bool BrowserPane::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+FindBar *BrowserPane::findBar()
+{
+    // Made when first asked for: most sessions never look for text.
+    if (m_findBar)
+        return m_findBar;
+    m_findBar = new FindBar(this);
+    connect(m_findBar, &FindBar::searchChanged, this, [this] {
+        if (showingWebRenderer())
+            find(false);
+        else
+            findNative(false, true);
+    });
+    connect(m_findBar, &FindBar::nextRequested, this, &BrowserPane::findNext);
+    connect(m_findBar, &FindBar::previousRequested, this, &BrowserPane::findPrevious);
+    connect(m_findBar, &FindBar::dismissed, this, [this] {
+        clearFound();
+        setFocus();
+    });
+    return m_findBar;
+}
+
+bool BrowserPane::findBarOpen() const
+{
+    return m_findBar && m_findBar->isOpen() && !m_findBar->text().isEmpty();
+}
+
 void BrowserPane::openFindBar()
 {
-    m_findBar->open();
+    findBar()->open();
     if (!m_findBar->text().isEmpty())
         showingWebRenderer() ? find(false) : findNative(false, true);
 }
 
 void BrowserPane::findNext()
 {
-    if (!m_findBar->isOpen() || m_findBar->text().isEmpty()) {
+    if (!findBarOpen()) {
         openFindBar();
         return;
     }
@@ -229,7 +242,7 @@ void BrowserPane::findNext()
 
 void BrowserPane::findPrevious()
 {
-    if (!m_findBar->isOpen() || m_findBar->text().isEmpty()) {
+    if (!findBarOpen()) {
         openFindBar();
         return;
     }
@@ -466,7 +479,7 @@ void BrowserPane::showReferenceDocument(const QUrl &url)
     };
     m_native->viewport()->update();
     Q_EMIT documentShown(url, true);
-    if (m_findBar->isOpen() && !m_findBar->text().isEmpty())
+    if (findBarOpen())
         findNative(false, true);
 }
 

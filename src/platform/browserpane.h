@@ -58,7 +58,7 @@ public:
     void setTextZoom(TextZoom *zoom);
     TextZoom *textZoom() const { return m_zoom; }
 
-    FindBar *findBar() const { return m_findBar; }
+    FindBar *findBar();
     void openFindBar();
     void findNext();
     void findPrevious();
@@ -95,6 +95,8 @@ private:
     // Shows a file the pane was asked for from a folder listing or a link: in the pane when it
     // can show it, with the desktop's application for it otherwise.
     bool openOutside(const QUrl &url);
+    // Whether the find bar is open with a text to look for.
+    bool findBarOpen() const;
     void find(bool backward);
     void findNative(bool backward, bool fromSelection);
     void clearFound();

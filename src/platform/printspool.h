@@ -4,6 +4,9 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QtPlugin>
+
+#include <memory>
 
 namespace Voruvar::Platform {
 
@@ -53,4 +56,15 @@ public:
     virtual SpoolJob submit(const QString &pdfPath, const QString &title, const PrintJobOptions &options) = 0;
 };
 
+// Makes the print service; what the print service's plugin provides.
+class PrintSpoolFactory
+{
+public:
+    virtual ~PrintSpoolFactory() = default;
+    virtual std::unique_ptr<PrintSpool> create() = 0;
+};
+
 } // namespace Voruvar::Platform
+
+#define VoruvarPrintSpoolFactory_iid "org.voruvar.Platform.PrintSpoolFactory/1"
+Q_DECLARE_INTERFACE(Voruvar::Platform::PrintSpoolFactory, VoruvarPrintSpoolFactory_iid)

@@ -9,7 +9,7 @@
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
 #include "platform/browserpane.h"
-#include "platform/cupsprintspool.h"
+#include "platform/pluginprintspool.h"
 #include "platform/jetreaderprocess.h"
 #include "platform/processcontrol.h"
 #include "platform/screenmetrics.h"
@@ -34,7 +34,7 @@ Addin::Addin(PlatformServices services, QString executableDirectory, QObject *pa
       m_database(std::make_unique<Platform::JetReaderProcess>(m_executableDirectory + QStringLiteral("/voruvar-jetread")))
 {
     if (!m_services.spool) {
-        m_ownSpool = std::make_unique<Platform::CupsPrintSpool>();
+        m_ownSpool = std::make_unique<Platform::PluginPrintSpool>(m_executableDirectory);
         m_services.spool = m_ownSpool.get();
     }
 }

@@ -59,7 +59,7 @@ layout)
     for f in opt/voruvar/voruvar opt/voruvar/voruvar-jetread; do
         [ -x "$root/$f" ] || fail "$f is missing or not executable"
     done
-    for f in opt/voruvar/libvoruvar_webengine.so usr/share/dbus-1/interfaces/Voruvar.clsMain.xml \
+    for f in opt/voruvar/libvoruvar_webengine.so opt/voruvar/libvoruvar_cups.so usr/share/dbus-1/interfaces/Voruvar.clsMain.xml \
         usr/share/applications/voruvar.desktop usr/share/icons/hicolor/scalable/apps/voruvar.svg \
         usr/share/metainfo/org.example.voruvar.metainfo.xml usr/share/man/man1/voruvar.1.gz \
         usr/share/doc/voruvar/copyright usr/share/doc/voruvar/changelog.gz; do

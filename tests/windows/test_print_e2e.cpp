@@ -6,7 +6,7 @@
 #include "cupsscheduler.h"
 #include "fakeplatform.h"
 #include "platform/browserpane.h"
-#include "platform/cupsprintspool.h"
+#include "platform/pluginprintspool.h"
 #include "startup/adminsettings.h"
 #include "windows/printcommand.h"
 
@@ -46,7 +46,7 @@ class TestPrintE2E : public QObject
 
     QTemporaryDir m_dir;
     std::unique_ptr<BrowserPane> m_pane;
-    Voruvar::Platform::CupsPrintSpool m_spool;
+    Voruvar::Platform::PluginPrintSpool m_spool{qEnvironmentVariable("VORUVAR_BIN_DIR")};
     Voruvar::Startup::AdminSettings m_settings;
     Voruvar::Testing::FakeMessagePresenter m_messages;
 

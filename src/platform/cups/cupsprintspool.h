@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "printspool.h"
+#include "platform/printspool.h"
 
 #include <QCoreApplication>
 
