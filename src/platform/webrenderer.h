@@ -25,6 +25,10 @@ public:
     virtual void stop() = 0;
     virtual QUrl url() const = 0;
     virtual void print(QPrinter *printer, std::function<void(bool ok)> finished) = 0;
+    // Selects a text in the page and scrolls to it: the match after occurrence earlier ones
+    // (letter case ignored), or the last one when there are fewer. Asked during a load, it waits
+    // for the load to finish.
+    virtual void findText(const QString &text, int occurrence) = 0;
 };
 
 class WebRendererFactory
@@ -46,5 +50,5 @@ public:
 
 } // namespace Voruvar::Platform
 
-#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/1"
+#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/2"
 Q_DECLARE_INTERFACE(Voruvar::Platform::WebRendererFactory, VoruvarWebRendererFactory_iid)

@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <optional>
+#include <utility>
+
 class QWebEngineView;
 
 namespace Voruvar::Platform {
@@ -25,11 +28,18 @@ public:
     void stop() override;
     QUrl url() const override;
     void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
+    void findText(const QString &text, int occurrence) override;
 
 private:
+    // Steps the find on to the match after `remaining` more.
+    void findNext(const QString &text, int remaining);
+
     WebRendererFactory::Callbacks m_callbacks;
     QWebEngineView *m_view = nullptr;
     std::function<void(bool)> m_printFinished;
+    bool m_loading = false;
+    // A find asked for during a load: the text and the occurrence.
+    std::optional<std::pair<QString, int>> m_pendingFind;
 };
 
 } // namespace Voruvar::Platform
