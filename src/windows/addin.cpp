@@ -6,6 +6,7 @@
 #include "frmmain.h"
 #include "frmwait.h"
 #include "maincommands.h"
+#include "searchcommand.h"
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
 #include "platform/browserpane.h"
@@ -63,6 +64,9 @@ frmMain &Addin::mainWindow()
         for (const auto &[name, command] : buttons)
             connect(m_main->button(QLatin1String(name)), &QToolButton::clicked, commands, command);
         connect(m_main.get(), &frmMain::bannerClicked, commands, &MainCommands::about);
+
+        m_search = std::make_unique<SearchCommand>(*m_main, *m_commands, *m_pane, m_userDocuments, m_executableDirectory);
+        connect(this, &Addin::startFinished, m_search.get(), &SearchCommand::startIndexAfterFirstPaint);
     }
     return *m_main;
 }
@@ -71,6 +75,12 @@ MainCommands &Addin::commands()
 {
     mainWindow();
     return *m_commands;
+}
+
+SearchCommand &Addin::search()
+{
+    mainWindow();
+    return *m_search;
 }
 
 Platform::BrowserPane &Addin::detailsPane()
@@ -210,6 +220,7 @@ void Addin::buildCategoryList()
     frmMain &main = mainWindow();
     main.setWindowTitle(listing.caption);
     main.showCategories(listing.entries, listing.countText);
+    m_search->onCategoriesListed();
 }
 
 void Addin::refreshCategories()

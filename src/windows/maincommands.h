@@ -76,6 +76,9 @@ public:
     void help();
     void about();
     void openWebSite();
+    // Selects a category of the main list, as a click would; the zoom window, when open, follows
+    // with its title and steps as if opened there.
+    void selectCategory(int row);
 
     // The windows while they are open; null otherwise.
     frmXpand *zoomWindow() const;
@@ -84,6 +87,10 @@ public:
     frmAbout *aboutWindow() const;
 
     static Startup::AdminChoices choicesFrom(const Startup::AdminSettings &settings);
+
+Q_SIGNALS:
+    // The zoom window has been made, before it is shown.
+    void zoomOpened(frmXpand *zoom);
 
 private:
     // Shows a dialog modally without a nested event loop and discards it once it is closed.
