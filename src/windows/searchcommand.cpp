@@ -24,7 +24,11 @@ SearchCommand::SearchCommand(frmMain &main, MainCommands &commands, Platform::Br
     connect(&m_commands, &MainCommands::zoomOpened, this, [this](frmXpand *zoom) { addShortcuts(zoom); });
 }
 
-SearchCommand::~SearchCommand() = default;
+SearchCommand::~SearchCommand()
+{
+    // The search window reads the index, which goes with this object.
+    delete m_dialog;
+}
 
 SearchDialog *SearchCommand::dialog() const
 {
