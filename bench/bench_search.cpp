@@ -5,7 +5,7 @@
 // index (CPU time of one whole reading), one query over the index, a key press in the search
 // window to its hits painted, and the check for changed files a search makes first. Argument 2
 // reads every page twice under other names, for a catalog as large as the full one.
-// Run: QT_QPA_PLATFORM=offscreen build/testing/bench/bench_search
+// Run: tests/run-under-xvfb build/testing/bench/bench_search   (or QT_QPA_PLATFORM=offscreen)
 #include "catalog/builtincategory.h"
 #include "catalog/searchindex.h"
 #include "windows/searchdialog.h"
@@ -96,6 +96,7 @@ void BM_SearchDialog_lastKeyToHitsPainted(benchmark::State &state)
         dialog.txtSearch()->setText((turn ^= 1) ? query : query.chopped(1));
         dialog.lstResults()->repaint();
     }
+    dialog.txtSearch()->setText(query);
     state.SetLabel(queries[state.range(0)]);
     state.counters["hits"] = double(dialog.hits().size());
 }

@@ -42,6 +42,7 @@ struct Candidate
 {
     int rank = 0; // 0: the title does not hold every term; otherwise 1 + its worst fit
     int terms = 0;
+    bool phrase = false; // the line holds the terms as typed, one after the other
     SearchQuery::Fit fit = SearchQuery::Fit::None;
     int document = 0;
     qsizetype lineStart = 0; // in folded text
@@ -55,6 +56,8 @@ bool before(const Candidate &a, const Candidate &b)
         return a.rank > b.rank;
     if (a.terms != b.terms)
         return a.terms > b.terms;
+    if (a.phrase != b.phrase)
+        return a.phrase;
     if (a.fit != b.fit)
         return a.fit > b.fit;
     if (a.document != b.document)
@@ -124,6 +127,7 @@ SearchQuery::SearchQuery(QStringView query)
         if (!term.isEmpty() && !m_terms.contains(term) && m_terms.size() < maxTerms)
             m_terms.append(term);
     }
+    m_phrase = m_terms.join(u' ');
 }
 
 SearchQuery::Fit SearchQuery::fitAt(QStringView folded, qsizetype begin, qsizetype end)
@@ -224,11 +228,25 @@ QList<SearchHit> SearchQuery::run(const QList<std::shared_ptr<const SearchDocume
         const int rank = inTitle == allTerms ? 1 + int(worstTitleFit) : 0;
         std::vector<Candidate> found;
         found.reserve(lines.size());
-        for (auto it = lines.cbegin(); it != lines.cend(); ++it)
-            found.push_back({rank, std::popcount(it->terms), it->fit, d, it.key(), it->position, it->length});
+        for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
+            Candidate line{rank, std::popcount(it->terms), false, it->fit, d, it.key(), it->position, it->length};
+            // A line with every term may hold them as typed: that phrase is the match then.
+            if (m_terms.size() > 1 && it->terms == allTerms) {
+                qsizetype end = text.indexOf(u'\n', line.lineStart);
+                end = end < 0 ? text.size() : end;
+                const qsizetype at = text.sliced(line.lineStart, end - line.lineStart).indexOf(m_phrase);
+                if (at >= 0) {
+                    line.phrase = true;
+                    line.position = line.lineStart + at;
+                    line.length = m_phrase.size();
+                    line.fit = fitAt(text, line.position, line.position + line.length);
+                }
+            }
+            found.push_back(line);
+        }
         // A title match with no line holding a term still shows the page's first line.
         if (found.empty() && !text.isEmpty())
-            found.push_back({rank, 0, Fit::None, d, 0, -1, 0});
+            found.push_back({rank, 0, false, Fit::None, d, 0, -1, 0});
         const auto kept = found.begin() + std::min<qsizetype>(hitsPerDocument, found.size());
         std::partial_sort(found.begin(), kept, found.end(), before);
         candidates.insert(candidates.end(), found.begin(), kept);

@@ -33,8 +33,9 @@ struct SearchHit
 // text; a number is a term as it is written ("0.2570", "1/4-20", "#7"), since only white space
 // splits the query. A document is found when each term is in its text or its title. Every line
 // holding a term is a hit, best first per document and at most a few per document; hits rank
-// by: all terms in the title, then how many terms the line holds, then how well they fit
-// (a whole word or number before the start of one before a part of one), then the list's order.
+// by: all terms in the title, then how many terms the line holds, then whether it holds them as
+// typed (one after the other, which is then the match), then how well they fit (a whole word or
+// number before the start of one before a part of one), then the list's order.
 class SearchQuery final
 {
 public:
@@ -61,6 +62,7 @@ public:
 
 private:
     QStringList m_terms;
+    QString m_phrase; // the terms as typed, one space apart
 };
 
 } // namespace Voruvar::Catalog

@@ -189,13 +189,14 @@ void SearchDialog::search()
     if (!m_index.isReady())
         m_status->setText(tr("Reading the documents…"));
     else if (Catalog::SearchQuery(query).isEmpty())
-        m_status->setText(tr("Type a word or a value to find it in %n document(s).", nullptr,
-                             int(std::count_if(m_index.documents().cbegin(), m_index.documents().cend(),
-                                               [](const auto &document) { return document->size >= 0; }))));
+        m_status->setText(tr("Type a word or a value to find it in %1 documents.")
+                              .arg(std::count_if(m_index.documents().cbegin(), m_index.documents().cend(),
+                                                 [](const auto &document) { return document->size >= 0; })));
     else if (m_hits.isEmpty())
         m_status->setText(tr("Nothing found."));
     else
-        m_status->setText(tr("%n line(s) found; Enter shows the one selected.", nullptr, int(m_hits.size())));
+        m_status->setText((m_hits.size() == 1 ? tr("1 line found") : tr("%1 lines found").arg(m_hits.size())) +
+                          tr("; Enter shows the one selected."));
 }
 
 void SearchDialog::choose(int row)

@@ -247,6 +247,9 @@ private Q_SLOTS:
         QVERIFY(hits.first().snippet.contains(u"Tap drill 1/4-20"));
         QVERIFY(std::all_of(hits.cbegin(), hits.cend(),
                             [](const SearchHit &hit) { return hit.title == u"DRILL SIZES (NUMBERED)"; }));
+        // Terms as typed, one after the other, are the match where a line holds them so.
+        QCOMPARE(searchRealPages(u"tap drill"_qs).value(0).matchedText, u"Tap drill"_qs);
+        QVERIFY(!searchRealPages(u"drill tap"_qs).value(0).matchedText.contains(u' '));
         QVERIFY(searchRealPages(u"1/4-20 zeppelin"_qs).isEmpty());
         QVERIFY(searchRealPages(u"   "_qs).isEmpty());
     }
