@@ -4,6 +4,7 @@
 // The search across all documents through the real windows, over the reference pages of the
 // build: opened by its shortcuts from the main window and the zoom window, driven by the
 // keyboard and the mouse, and a chosen hit shown in the list and the page.
+#include "catalog/searchindex.h"
 #include "fakejetdatabase.h"
 #include "fakeplatform.h"
 #include "platform/browserpane.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -35,11 +37,14 @@ constexpr int readingTimeout = 30000;
 
 struct Session
 {
-    explicit Session(const QString &directory) : addin({messages, instances, screen, process, shell}, directory)
+    // Runs the start sequence at once unless told not to.
+    explicit Session(const QString &directory, bool start = true)
+        : addin({messages, instances, screen, process, shell}, directory)
     {
         addin.setDatabase(std::make_unique<Testing::FakeJetDatabase>());
         addin.mainWindow();
-        addin.deferredStart().onTick();
+        if (start)
+            addin.deferredStart().onTick();
     }
     Testing::FakeMessagePresenter messages;
     Testing::FakeInstanceProbe instances;
@@ -93,6 +98,23 @@ private Q_SLOTS:
         for (const QString &name : built.entryList({QStringLiteral("*.DOX")}, QDir::Files))
             QVERIFY(QFile::copy(built.filePath(name), m_dir.filePath(name)));
         QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("DS.DOX"))));
+    }
+
+    void start_readsTheDocumentsAfterTheFirstPage()
+    {
+        Session session(m_dir.path(), false);
+        const Catalog::SearchIndex &index = session.addin.search().index();
+        bool readingAtTheEnd = true;
+        connect(&session.addin, &Windows::Addin::startFinished, this,
+                [&] { readingAtTheEnd = index.isReading() || index.isReady(); });
+        QSignalSpy finished(&session.addin, &Windows::Addin::startFinished);
+        session.addin.requestStart();
+        QVERIFY(finished.wait(readingTimeout));
+        QVERIFY(!readingAtTheEnd);
+        QTRY_VERIFY_WITH_TIMEOUT(index.isReady(), readingTimeout);
+        // Every listed category: the built-in pages that exist now and those still to come.
+        QCOMPARE(index.sources().size(), 42);
+        QVERIFY(!index.search(QStringLiteral("0.2570")).isEmpty());
     }
 
     void valueInATableCell_chosenByKeyboard_selectsCategoryAndMatch()
