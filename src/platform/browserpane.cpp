@@ -134,6 +134,35 @@ QTextBrowser *BrowserPane::nativeView() const
     return m_native;
 }
 
+bool BrowserPane::highlight(const QString &text, int occurrence)
+{
+    if (text.isEmpty())
+        return false;
+    if (showingWebRenderer()) {
+        m_web->findText(text, occurrence);
+        return true;
+    }
+    QTextDocument *document = m_native->document();
+    // The browser's find reads a no-break space as a space.
+    QString wanted = text;
+    wanted.replace(QChar::Nbsp, u' ');
+    QTextCursor found;
+    QTextCursor from(document);
+    for (int i = 0; i <= occurrence; ++i) {
+        const QTextCursor next = document->find(wanted, from);
+        if (next.isNull())
+            break;
+        found = from = next;
+    }
+    if (found.isNull())
+        return false;
+    m_native->setTextCursor(found);
+    // The match a third of the way down, with the rows above it in view.
+    QScrollBar *bar = m_native->verticalScrollBar();
+    bar->setValue(bar->value() + m_native->cursorRect(found).center().y() - m_native->viewport()->height() / 3);
+    return true;
+}
+
 QString BrowserPane::webEnginePluginFileName()
 {
     return QStringLiteral("libvoruvar_webengine.so");

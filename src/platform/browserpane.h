@@ -46,6 +46,11 @@ public:
     QString locationURL() const override;
     void print(QPrinter *printer, std::function<void(bool ok)> finished) override;
 
+    // Selects a text in the document on show and scrolls it into view: the match after
+    // `occurrence` earlier ones, letter case ignored. In the native browser at once (false when
+    // the text is not there); in the web renderer once its load has finished.
+    bool highlight(const QString &text, int occurrence = 0);
+
     QTextBrowser *nativeView() const;
     bool webRendererLoaded() const { return m_web != nullptr; }
     // Whether the web renderer is the one on show.

@@ -36,6 +36,10 @@ public:
     virtual void reload() = 0;
     // The process id of the engine's renderer for the page, for the logs; 0 when there is none.
     virtual qint64 rendererProcess() const = 0;
+    // Selects a text in the page and scrolls to it: the match after occurrence earlier ones
+    // (letter case ignored), or the last one when there are fewer. Asked during a load, it waits
+    // for the load to finish.
+    virtual void findText(const QString &text, int occurrence) = 0;
 };
 
 class WebRendererFactory
@@ -65,5 +69,5 @@ public:
 
 } // namespace Voruvar::Platform
 
-#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/2"
+#define VoruvarWebRendererFactory_iid "org.voruvar.Platform.WebRendererFactory/3"
 Q_DECLARE_INTERFACE(Voruvar::Platform::WebRendererFactory, VoruvarWebRendererFactory_iid)

@@ -6,6 +6,7 @@
 #include "frmmain.h"
 #include "frmwait.h"
 #include "maincommands.h"
+#include "searchcommand.h"
 #include "catalog/categorylist.h"
 #include "host/hostlibrarylog.h"
 #include "platform/browserpane.h"
@@ -71,6 +72,9 @@ frmMain &Addin::mainWindow()
         connect(m_main.get(), &frmMain::bannerClicked, commands, &MainCommands::about);
         connect(m_pane, &Platform::BrowserPane::openInBrowserRequested, commands, &MainCommands::openAddress);
         connect(m_pane, &Platform::BrowserPane::printRequested, commands, &MainCommands::print);
+
+        m_search = std::make_unique<SearchCommand>(*m_main, *m_commands, *m_pane, m_userDocuments, m_executableDirectory);
+        connect(this, &Addin::startFinished, m_search.get(), &SearchCommand::startIndexAfterFirstPaint);
     }
     return *m_main;
 }
@@ -79,6 +83,12 @@ MainCommands &Addin::commands()
 {
     mainWindow();
     return *m_commands;
+}
+
+SearchCommand &Addin::search()
+{
+    mainWindow();
+    return *m_search;
 }
 
 Platform::BrowserPane &Addin::detailsPane()
@@ -218,6 +228,7 @@ void Addin::buildCategoryList()
     frmMain &main = mainWindow();
     main.setWindowTitle(listing.caption);
     main.showCategories(listing.entries, listing.countText);
+    m_search->onCategoriesListed();
 }
 
 void Addin::refreshCategories()

@@ -41,6 +41,7 @@ class frmLogo;
 class frmMain;
 class frmWait;
 class MainCommands;
+class SearchCommand;
 
 // The running add-in: owns the process-wide records and the windows (each created when first
 // touched), and wires the automation object, the start sequence and the windows together.
@@ -127,6 +128,8 @@ public:
     Platform::BrowserPane &detailsPane();
     // The main window's commands; loads the main window.
     MainCommands &commands();
+    // The search across all documents; loads the main window.
+    SearchCommand &search();
 
 Q_SIGNALS:
     // A start sequence has run to its end and the main window is visible.
@@ -152,6 +155,7 @@ private:
     Platform::BrowserPane *m_pane = nullptr; // owned by the main window
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<MainCommands> m_commands;
+    std::unique_ptr<SearchCommand> m_search;
     std::unique_ptr<frmWait> m_wait;
     std::unique_ptr<frmLogo> m_logo;
 };

@@ -131,6 +131,7 @@ void MainCommands::expand()
     QCoreApplication::processEvents();
     zoom->setWindowTitle(m_services.main.windowTitle() + QStringLiteral(" (Zoom Window)"));
     zoom->WB1()->navigate(m_services.pane.locationURL());
+    Q_EMIT zoomOpened(zoom);
     openModal(zoom);
 }
 
@@ -146,6 +147,16 @@ void MainCommands::step(int direction)
     m_zoom->setItem(selectedText());
     m_zoom->setNavigation(direction > 0 ? m_zoom->navigation().afterNext(list->currentRow(), list->count())
                                         : m_zoom->navigation().afterPrevious(list->currentRow()));
+}
+
+void MainCommands::selectCategory(int row)
+{
+    QListWidget *list = m_services.main.List1();
+    list->setCurrentRow(row);
+    if (m_zoom) {
+        m_zoom->setItem(selectedText());
+        m_zoom->setNavigation(ZoomNavigation::atOpening(list->currentRow(), list->count()));
+    }
 }
 
 void MainCommands::next()

@@ -90,6 +90,9 @@ public:
     // A web address in a browser: the host console's, through its library with the retries of
     // the web link, when hosted; the desktop's default browser on its own.
     void openAddress(const QUrl &address);
+    // Selects a category of the main list, as a click would; the zoom window, when open, follows
+    // with its title and steps as if opened there.
+    void selectCategory(int row);
 
     // The windows while they are open; null otherwise.
     frmXpand *zoomWindow() const;
@@ -98,6 +101,10 @@ public:
     frmAbout *aboutWindow() const;
 
     static Startup::AdminChoices choicesFrom(const Startup::AdminSettings &settings);
+
+Q_SIGNALS:
+    // The zoom window has been made, before it is shown.
+    void zoomOpened(frmXpand *zoom);
 
 private:
     // Shows a dialog modally without a nested event loop and discards it once it is closed.

@@ -6,6 +6,7 @@
 
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPrinter>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineLoadingInfo>
@@ -66,7 +67,11 @@ WebEngineRenderer::WebEngineRenderer(QWidget *parent, WebRendererFactory::Callba
         if (m_callbacks.urlChanged)
             m_callbacks.urlChanged(url);
     });
+    connect(m_view, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_loading = false;
+        if (auto find = std::exchange(m_pendingFind, std::nullopt); find && ok)
+            findText(find->first, find->second);
         if (m_callbacks.loadFinished)
             m_callbacks.loadFinished(m_view->url(), ok, m_view->title());
     });
@@ -112,6 +117,9 @@ QWidget *WebEngineRenderer::widget()
 
 void WebEngineRenderer::load(const QUrl &url)
 {
+    // Loading from now on, before the engine's own signal, so a find asked for right after waits.
+    m_loading = true;
+    m_pendingFind.reset();
     m_view->load(url);
 }
 
@@ -213,5 +221,27 @@ void WebEngineRenderer::reload()
 {
     m_view->reload();
 }
+void WebEngineRenderer::findText(const QString &text, int occurrence)
+{
+    if (m_loading) {
+        m_pendingFind = std::pair(text, occurrence);
+        return;
+    }
+    // A find with an empty text first, so the steps count from the top of the page.
+    m_view->findText(QString(), {}, [self = QPointer(this), text, occurrence](const QWebEngineFindTextResult &) {
+        if (self)
+            self->findNext(text, occurrence);
+    });
+}
+
+void WebEngineRenderer::findNext(const QString &text, int remaining)
+{
+    // Each find of the same text selects the next match; the engine scrolls it into view.
+    m_view->findText(text, {}, [self = QPointer(this), text, remaining](const QWebEngineFindTextResult &result) {
+        if (self && remaining > 0 && result.activeMatch() < result.numberOfMatches())
+            self->findNext(text, remaining - 1);
+    });
+}
+
 
 } // namespace Voruvar::Platform

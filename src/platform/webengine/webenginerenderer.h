@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <optional>
+#include <utility>
+
 class QWebEngineView;
 
 namespace Voruvar::Platform {
@@ -32,14 +35,21 @@ public:
     void selectAll() override;
     void reload() override;
     qint64 rendererProcess() const override;
+    void findText(const QString &text, int occurrence) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Steps the find on to the match after `remaining` more.
+    void findNext(const QString &text, int remaining);
+
     WebRendererFactory::Callbacks m_callbacks;
     QWebEngineView *m_view = nullptr;
     std::function<void(bool)> m_printFinished;
+    bool m_loading = false;
+    // A find asked for during a load: the text and the occurrence.
+    std::optional<std::pair<QString, int>> m_pendingFind;
 };
 
 } // namespace Voruvar::Platform
