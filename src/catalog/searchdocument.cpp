@@ -66,7 +66,7 @@ SearchDocument SearchDocument::read(const SearchSource &source)
 {
     SearchDocument document;
     document.source = source;
-    document.foldedTitle = FoldedText::foldedString(source.title);
+    document.foldedTitle = Core::FoldedText::foldedString(source.title);
     const QFileInfo info(source.path);
     if (!info.isFile())
         return document;
@@ -83,7 +83,7 @@ SearchDocument SearchDocument::read(const SearchSource &source)
     const QString characters = PageText::decode(bytes, source.html);
     const QStringList lines = source.html ? PageText::fromHtml(characters) : PageText::fromPlainText(characters);
     document.text = lines.join(u'\n');
-    document.folded = FoldedText::fold(document.text);
+    document.folded = Core::FoldedText::fold(document.text);
     return document;
 }
 

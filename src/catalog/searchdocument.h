@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
-#include "foldedtext.h"
+#include "core/foldedtext.h"
 
 #include <QDateTime>
 #include <QList>
@@ -45,7 +45,7 @@ struct SearchDocument
     qint64 size = -1; // -1: the file was missing
     QDateTime modified;
     QString text;      // the page's lines, joined by '\n'
-    FoldedText folded; // the same, folded, '\n' between the lines as well
+    Core::FoldedText folded; // the same, folded, '\n' between the lines as well
     QString foldedTitle;
 
     static SearchDocument read(const SearchSource &source);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "searchquery.h"
 
-#include "foldedtext.h"
+#include "core/foldedtext.h"
 #include "searchdocument.h"
 
 #include <QHash>
@@ -91,7 +91,7 @@ SearchHit hitFor(const Candidate &candidate, const SearchDocument &document)
     hit.title = document.source.title;
     hit.path = document.source.path;
     hit.titleMatch = candidate.rank > 0;
-    const FoldedText &folded = document.folded;
+    const Core::FoldedText &folded = document.folded;
     const qsizetype lineBegin = folded.originalBegin(candidate.lineStart);
     qsizetype lineEnd = document.text.indexOf(u'\n', lineBegin);
     if (lineEnd < 0)
@@ -115,7 +115,7 @@ SearchHit hitFor(const Candidate &candidate, const SearchDocument &document)
 
 SearchQuery::SearchQuery(QStringView query)
 {
-    const QString folded = FoldedText::foldedString(query);
+    const QString folded = Core::FoldedText::foldedString(query);
     for (QStringView word : QStringView(folded).split(u' ', Qt::SkipEmptyParts)) {
         // Punctuation typed around a word is no part of it.
         static constexpr QStringView around = u",;:!?()[]{}\"";

@@ -2,14 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #pragma once
 
+#include "core/foldedtext.h"
+
 #include <QList>
 #include <QString>
 
 namespace Voruvar::Platform {
 
-// Finds every place a text occurs in another, ignoring letter case and accents ("a" finds "Á",
-// "e" finds "é"), and gives each as a position and length in the searched text. Built once per
-// text searched, so stepping through the matches of a long page costs nothing.
+// Finds every place a text occurs in another, compared as the search across the documents
+// compares (letter case and accents ignored, dashes and minus signs alike), and gives each as a
+// position and length in the searched text. Built once per text searched, so stepping through
+// the matches of a long page costs nothing.
 class TextFinder final
 {
 public:
@@ -25,13 +28,8 @@ public:
     // Every match, in order; none for an empty text.
     QList<Match> findAll(const QString &what) const;
 
-    // The text as matched: lower case, accents dropped.
-    static QString fold(const QString &text);
-
 private:
-    QString m_folded;
-    QList<qsizetype> m_origin; // for each folded character, its position in the text
-    qsizetype m_length = 0;
+    Core::FoldedText m_folded;
 };
 
 } // namespace Voruvar::Platform

@@ -5,7 +5,7 @@
 // ranking over the real reference pages of the build, and the index kept fresh.
 #include "catalog/builtincategory.h"
 #include "catalog/documentdisplay.h"
-#include "catalog/foldedtext.h"
+#include "core/foldedtext.h"
 #include "catalog/pagetext.h"
 #include "catalog/searchindex.h"
 #include "catalog/userdocuments.h"
@@ -142,9 +142,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, original);
         QFETCH(QString, folded);
-        const Catalog::FoldedText text = Catalog::FoldedText::fold(original);
+        const Core::FoldedText text = Core::FoldedText::fold(original);
         QCOMPARE(text.text, folded);
-        QCOMPARE(Catalog::FoldedText::foldedString(original), folded);
+        QCOMPARE(Core::FoldedText::foldedString(original), folded);
         // Every folded range maps back to a whole range of the original.
         QCOMPARE(text.origin.size(), folded.size() + 1);
         QCOMPARE(text.origin.last(), int(original.size()));

@@ -4,7 +4,7 @@
 
 #include <QHash>
 
-namespace Voruvar::Catalog {
+namespace Voruvar::Core {
 
 namespace {
 
@@ -103,4 +103,4 @@ QString FoldedText::foldedString(QStringView original)
     return text;
 }
 
-} // namespace Voruvar::Catalog
+} // namespace Voruvar::Core

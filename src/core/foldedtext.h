@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace Voruvar::Catalog {
+namespace Voruvar::Core {
 
 // Text as the search compares it: letters case-folded, accents dropped (canonical decomposition
 // without its combining marks), the dashes and minus signs of printed tables read as "-", the
@@ -28,4 +28,4 @@ struct FoldedText
     int originalEnd(qsizetype foldedEnd) const { return origin[foldedEnd]; }
 };
 
-} // namespace Voruvar::Catalog
+} // namespace Voruvar::Core
