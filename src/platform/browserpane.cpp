@@ -142,20 +142,16 @@ bool BrowserPane::highlight(const QString &text, int occurrence)
         m_web->findText(text, occurrence);
         return true;
     }
+    // Matched as the search across the documents matched it, so its count of earlier
+    // occurrences leads to the same place.
     QTextDocument *document = m_native->document();
-    // The browser's find reads a no-break space as a space.
-    QString wanted = text;
-    wanted.replace(QChar::Nbsp, u' ');
-    QTextCursor found;
-    QTextCursor from(document);
-    for (int i = 0; i <= occurrence; ++i) {
-        const QTextCursor next = document->find(wanted, from);
-        if (next.isNull())
-            break;
-        found = from = next;
-    }
-    if (found.isNull())
+    const QList<TextFinder::Match> matches = TextFinder(document->toRawText()).findAll(text);
+    if (matches.isEmpty())
         return false;
+    const TextFinder::Match match = matches[qBound(0, occurrence, int(matches.size()) - 1)];
+    QTextCursor found(document);
+    found.setPosition(int(match.position));
+    found.setPosition(int(match.position + match.length), QTextCursor::KeepAnchor);
     m_native->setTextCursor(found);
     // The match a third of the way down, with the rows above it in view.
     QScrollBar *bar = m_native->verticalScrollBar();
