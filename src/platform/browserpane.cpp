@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "browserpane.h"
 
+#include "documentfile.h"
 #include "nativedocuments.h"
 #include "paneaddress.h"
 #include "webrenderer.h"
@@ -158,13 +159,8 @@ void BrowserPane::display(const QUrl &url)
         showInWebRenderer(url);
         return;
     }
-    const QFileInfo file(url.toLocalFile());
-    if (!file.exists())
-        showError(url, tr("The file %1 does not exist.").arg(file.filePath()));
-    else if (file.isDir())
-        showError(url, tr("%1 is a folder, not a document.").arg(file.filePath()));
-    else if (!file.isReadable())
-        showError(url, tr("The file %1 cannot be read.").arg(file.filePath()));
+    if (const std::optional<QString> reason = DocumentFile::whyNotShown(url.toLocalFile()))
+        showError(url, *reason);
     else if (PaneAddress::isReferenceDocument(url))
         showReferenceDocument(url);
     else
