@@ -384,24 +384,24 @@ private Q_SLOTS:
     // call fails when the timeout runs out, and the host is left alone for the quiet time.
     void slowHost_justUnderTakenJustOverTimesOut()
     {
-        DBusHostLibrary library(QDBusConnection::sessionBus(), 1500ms, 5000ms);
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 2000ms, 5000ms);
         QElapsedTimer timer;
         Core::ErrorDetail detail;
         {
-            Service service = broken({QStringLiteral("slow"), QStringLiteral("1100")});
+            Service service = broken({QStringLiteral("slow"), QStringLiteral("1200")});
             QVERIFY(service.ready());
             timer.start();
             std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
             QVERIFY2(object, qPrintable(detail.text()));
             QVERIFY(!object->writeLog(QStringLiteral("entry"), QString()));
-            QVERIFY2(timer.elapsed() >= 2200, qPrintable(QString::number(timer.elapsed())));
+            QVERIFY2(timer.elapsed() >= 2400, qPrintable(QString::number(timer.elapsed())));
         }
-        Service service = broken({QStringLiteral("slow"), QStringLiteral("2000")});
+        Service service = broken({QStringLiteral("slow"), QStringLiteral("3000")});
         QVERIFY(service.ready());
         timer.restart();
         QVERIFY(!library.CreateObject(detail));
         QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
-        QVERIFY2(timer.elapsed() >= 1450 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() >= 1950 && timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
         // Calls within the quiet time fail at once; the late answer, when it comes, is dropped.
         timer.restart();
         QVERIFY(!library.CreateObject(detail));
