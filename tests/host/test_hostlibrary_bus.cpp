@@ -401,7 +401,8 @@ private Q_SLOTS:
         timer.restart();
         QVERIFY(!library.CreateObject(detail));
         QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
-        QVERIFY2(timer.elapsed() >= 1950 && timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        // The bus library's timers may fire a little early.
+        QVERIFY2(timer.elapsed() >= 1800 && timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
         // Calls within the quiet time fail at once; the late answer, when it comes, is dropped.
         timer.restart();
         QVERIFY(!library.CreateObject(detail));
