@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "commandline.h"
+#include "host/buslimits.h"
 #include "host/clsmain.h"
 #include "host/dbushostlibrary.h"
 #include "host/hostcontext.h"
@@ -40,6 +41,8 @@ bool serveAutomation(Host::clsMain &automation)
         std::fprintf(stderr, "voruvar: cannot reach the session bus: %s\n", qPrintable(bus.lastError().message()));
         return false;
     }
+    // A client that sends a huge message must not leave the add-in deaf to the others.
+    Host::keepReadingLargeMessages(bus);
     if (!bus.registerObject(QString::fromLatin1(objectPath), &automation, QDBusConnection::ExportAdaptors) ||
         !bus.registerService(QString::fromLatin1(serviceName))) {
         std::fprintf(stderr, "voruvar: cannot serve %s on the session bus: %s\n", serviceName,

@@ -100,10 +100,18 @@ QStringList UserDocuments::load(const QString &filePath)
     const QByteArray content = file.read(readLimit);
     if (!file.atEnd())
         qCWarning(lcUserDocuments, "Only the first %lld MiB of '%s' are read", readLimit >> 20, qPrintable(filePath));
+    return parse(content, filePath);
+}
+
+QStringList UserDocuments::parse(QByteArrayView content, const QString &name)
+{
+    m_titles = QStringList{QString()};
+    m_locations = QStringList{QString()};
+    QStringList listed;
 
     // Files written on Windows are Windows-1252; editors here save UTF-8, which a byte-order
     // mark or valid multi-byte sequences give away.
-    QByteArrayView data(content);
+    QByteArrayView data = content;
     m_encoding = encodingOf(data);
 
     // Lines end at CR or CR LF; a lone LF stays in the line.
@@ -119,7 +127,7 @@ QStringList UserDocuments::load(const QString &filePath)
             // An empty last line ends the file harmlessly; any other stop hides what follows.
             if (lineNumber <= maxLines && (!data.isEmpty() || !trimmedBlanks(line).isEmpty()))
                 qCWarning(lcUserDocuments, "'%s' line %d has no \"||\": it and the lines after it are not listed",
-                          qPrintable(filePath), lineNumber);
+                          qPrintable(name), lineNumber);
             break;
         }
     }

@@ -24,6 +24,8 @@ public:
     // with a byte-order mark (which is dropped) or is valid UTF-8 holding non-ASCII bytes, and as
     // Windows-1252 otherwise, so files written on Windows read as they always did.
     QStringList load(const QString &filePath);
+    // The same from the file's content; name stands for the file in the log.
+    QStringList parse(QByteArrayView content, const QString &name);
 
     const QStringList &strUserTitles() const { return m_titles; }
     const QStringList &strUserLocations() const { return m_locations; }

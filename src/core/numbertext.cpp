@@ -146,7 +146,11 @@ std::optional<double> textAsNumber(QStringView text, const QLocale &locale)
             if (!ok)
                 return std::nullopt;
         }
-        return radixNumber(trimmed.mid(2), base);
+        // Digits beyond 32 bits are an overflow, not a number.
+        const std::optional<double> value = radixNumber(trimmed.mid(2), base);
+        if (!value || !std::isfinite(*value))
+            return std::nullopt;
+        return value;
     }
     bool ok = false;
     const double localeValue = locale.toDouble(trimmed, &ok);

@@ -19,7 +19,8 @@ double numberFromText(QStringView text);
 std::optional<double> leadingNumber(QStringView text);
 
 // The whole text read as one number (blanks around it allowed), in the locale's notation
-// or with "."; nullopt when the text is not a number. This is how a text item converts to a number.
+// or with "."; nullopt when the text is not a number or is too large for a double (also "&H" or
+// "&O" digits beyond 32 bits). This is how a text item converts to a number.
 std::optional<double> textAsNumber(QStringView text, const QLocale &locale = QLocale::system());
 
 // Rounds to the nearest whole number, halves going to the even neighbour.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "dbushostlibrary.h"
 
+#include "buslimits.h"
 #include "hostlibraryfailure.h"
 
 #include <QDBusConnectionInterface>
@@ -22,9 +23,17 @@ const QString rootInterface = QStringLiteral("dovavirev.clsRuraro");
 const QString objectInterface = QStringLiteral("dovavirev.clsRuraro.Object");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
+// The host's own message goes into logs and message boxes: a host that sends megabytes gets
+// its first lines shown, not a box that takes minutes to lay out.
+constexpr qsizetype descriptionLimit = 1000;
+
 Core::ErrorDetail detail(HostLibraryFailure kind, const QString &description)
 {
-    return {hostLibraryService, static_cast<int>(kind), description};
+    if (description.size() <= descriptionLimit)
+        return {hostLibraryService, static_cast<int>(kind), description};
+    return {hostLibraryService, static_cast<int>(kind),
+            description.left(descriptionLimit) +
+                QStringLiteral("... (%1 characters in all)").arg(description.size())};
 }
 
 // The kind of failure a D-Bus error reply stands for.
@@ -129,7 +138,10 @@ private:
 DBusHostLibrary::DBusHostLibrary(QDBusConnection bus, std::chrono::milliseconds callTimeout,
                                  std::chrono::milliseconds quietTime)
     : m_bus(std::move(bus)), m_callTimeoutMs(int(callTimeout.count())), m_quietTime(quietTime)
-{}
+{
+    // A host that answers with a huge message must not leave the connection deaf.
+    keepReadingLargeMessages(m_bus);
+}
 
 HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *reply)
 {
@@ -156,13 +168,14 @@ HostFailure DBusHostLibrary::call(const QDBusMessage &message, QDBusMessage *rep
         // A host that ended during the call says so at once; one that let the timeout run out is hung.
         if (kind == HostLibraryFailure::NoReply && waited.elapsed() >= m_callTimeoutMs / 2)
             m_sinceSilence.start();
+        Core::ErrorDetail failure = detail(kind, error.message());
         qCDebug(lcHostLibrary, "%s on %s failed: %s: %s", qPrintable(message.member()), qPrintable(message.path()),
-                qPrintable(error.name()), qPrintable(error.message()));
+                qPrintable(error.name()), qPrintable(failure.description));
         if (kind == HostLibraryFailure::ServiceMissing) {
-            m_missing = detail(kind, error.message());
+            m_missing = failure;
             m_sinceMissing.start();
         }
-        return detail(kind, error.message());
+        return failure;
     }
     m_sinceSilence.invalidate();
     m_sinceMissing.invalidate();

@@ -88,6 +88,8 @@ std::optional<QList<Core::HostValue>> hostCollectionFromDBus(const QVariant &col
         argument >> item;
         values.append(hostValueFromDBus(item.variant()));
     }
+    // Also when items are left unread: the reader of the array is freed only here.
+    argument.endArray();
     return values;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Voruvar developers
 #include "browserpane.h"
 
+#include "documentfile.h"
 #include "findbar.h"
 #include "nativedocuments.h"
 #include "paneaddress.h"
@@ -428,22 +429,20 @@ void BrowserPane::display(const QUrl &url)
         return;
     }
     const QFileInfo file(url.toLocalFile());
-    if (!file.exists())
-        showError(url, tr("The file %1 does not exist.").arg(file.filePath()));
-    else if (file.isDir()) {
+    if (file.isDir()) {
         QString error;
         const QString listing = PanePages::folderListing(file.filePath(), &error);
         if (listing.isEmpty())
             showError(url, error);
         else
             showPanePage(url, listing, true);
-    }
-    else if (!file.isReadable())
-        showError(url, tr("The file %1 cannot be read.").arg(file.filePath()));
-    else if (PaneAddress::isReferenceDocument(url))
+    } else if (const std::optional<QString> reason = DocumentFile::whyNotShown(file.filePath())) {
+        showError(url, *reason);
+    } else if (PaneAddress::isReferenceDocument(url)) {
         showReferenceDocument(url);
-    else if (!openOutside(url))
+    } else if (!openOutside(url)) {
         showInWebRenderer(url);
+    }
 }
 
 bool BrowserPane::openOutside(const QUrl &url)

@@ -143,12 +143,18 @@ QTextDocument *NativeDocuments::document(const QString &path, const QFont &font,
         m_replaced.push_back(std::move(entry));
     }
 
+    // The reference documents are a few hundred kilobytes; a file far beyond that is not one.
+    constexpr qint64 sizeLimit = qint64(64) << 20;
+    if (info.size() > sizeLimit) {
+        *error = QStringLiteral("it is larger than %1 MiB").arg(sizeLimit >> 20);
+        return nullptr;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();
         return nullptr;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(sizeLimit);
     if (file.error() != QFileDevice::NoError) {
         *error = file.errorString();
         return nullptr;

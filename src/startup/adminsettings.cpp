@@ -5,12 +5,18 @@
 #include "core/numbertext.h"
 #include "core/windows1252.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
+
+Q_LOGGING_CATEGORY(lcAdminSettings, "voruvar.startup.adminsettings")
 
 namespace Voruvar::Startup {
 
@@ -40,6 +46,26 @@ bool isOn(const QString &line)
     return Core::numberFromText(line) == 1.0;
 }
 
+// A save writes its file under a temporary name beside the old one ("DARUD.DCT." and six
+// letters or digits) and renames it over the old one once it is complete. A save cut off in
+// between leaves that name behind; once it is old enough that no save can still be writing it,
+// it goes.
+void removeStaleTemporaries(const QString &directory)
+{
+    static const QRegularExpression temporary(QStringLiteral("^DARUD\\.DCT\\.[A-Za-z0-9]{6}$"));
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QDir folder(directory);
+    const QFileInfoList candidates =
+        folder.entryInfoList({QStringLiteral("DARUD.DCT.??????")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &candidate : candidates) {
+        if (!temporary.match(candidate.fileName()).hasMatch() || candidate.isSymLink() || !candidate.isFile() ||
+            candidate.lastModified().toUTC() >= staleBefore)
+            continue;
+        if (QFile::remove(candidate.filePath()))
+            qCInfo(lcAdminSettings, "Removed '%s', left by a save that was cut off", qPrintable(candidate.filePath()));
+    }
+}
+
 } // namespace
 
 QString AdminSettings::filePath(const QString &directory)
@@ -49,16 +75,20 @@ QString AdminSettings::filePath(const QString &directory)
 
 AdminSettings AdminSettings::readFrom(const QString &directory)
 {
-    AdminSettings settings;
-    settings.strMaximize = QStringLiteral("0");
     // Only a regular file: opening a pipe put in its place would wait for a writer for ever.
     if (!QFileInfo(filePath(directory)).isFile())
-        return settings;
+        return parse({});
     QFile file(filePath(directory));
     if (!file.open(QIODevice::ReadOnly))
-        return settings;
-    const QByteArray data = file.read(readLimit);
-    const QList<QByteArrayView> lines = splitLines(data, 3);
+        return parse({});
+    return parse(file.read(readLimit));
+}
+
+AdminSettings AdminSettings::parse(QByteArrayView content)
+{
+    AdminSettings settings;
+    settings.strMaximize = QStringLiteral("0");
+    const QList<QByteArrayView> lines = splitLines(content, 3);
     QStringList text;
     for (QByteArrayView line : lines)
         text.append(Core::Windows1252::decode(line));
@@ -69,12 +99,18 @@ AdminSettings AdminSettings::readFrom(const QString &directory)
     return settings;
 }
 
-std::optional<QString> AdminSettings::writeTo(const QString &directory) const
+QByteArray AdminSettings::fileContent() const
 {
     QByteArray content;
     content += isOn(strMaximize) ? "1\r\n" : "0\r\n";
     content += bytPrinterDialog == 1 ? "1\r\n" : "0\r\n";
     content += bytBypassBuiltIns == 1 ? "1\r\n" : "0\r\n";
+    return content;
+}
+
+std::optional<QString> AdminSettings::writeTo(const QString &directory) const
+{
+    const QByteArray content = fileContent();
 
     // Unbuffered, so a write that breaks off (a full disk) is seen here: buffered, the short write
     // would go unnoticed and the cut-off file would replace the old one.
@@ -97,6 +133,7 @@ std::optional<QString> AdminSettings::writeTo(const QString &directory) const
     }
     if (!file.commit())
         return file.errorString();
+    removeStaleTemporaries(directory);
     return std::nullopt;
 }
 

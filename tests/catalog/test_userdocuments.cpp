@@ -11,6 +11,7 @@
 #include <QTest>
 
 using Voruvar::Catalog::UserDocuments;
+Q_DECLARE_METATYPE(Voruvar::Testing::NotAFile)
 using namespace Qt::Literals::StringLiterals;
 
 class TestUserDocuments : public QObject
@@ -107,6 +108,51 @@ private Q_SLOTS:
         UserDocuments documents;
         QVERIFY(documents.load(m_dir.path()).isEmpty());
         QCOMPARE(documents.highestIndex(), 0);
+    }
+
+    // Whatever stands in place of the file gives no entries at once: no wait for a writer, no
+    // endless read.
+    void notAFileInItsPlace_noEntriesAtOnce_data()
+    {
+        using Voruvar::Testing::NotAFile;
+        QTest::addColumn<NotAFile>("kind");
+        QTest::newRow("folder") << NotAFile::Folder;
+        QTest::newRow("pipe") << NotAFile::Pipe;
+        QTest::newRow("link to /dev/zero") << NotAFile::LinkToDevZero;
+        QTest::newRow("link to itself") << NotAFile::LinkToItself;
+        QTest::newRow("dangling link") << NotAFile::DanglingLink;
+    }
+    void notAFileInItsPlace_noEntriesAtOnce()
+    {
+        QFETCH(Voruvar::Testing::NotAFile, kind);
+        QTemporaryDir dir;
+        const QString path = UserDocuments::filePath(dir.path());
+        QVERIFY(Voruvar::Testing::makeNotAFile(path, kind));
+        const qint64 readBefore = Voruvar::Testing::bytesReadSoFar();
+        UserDocuments documents;
+        QVERIFY(documents.load(path).isEmpty());
+        QCOMPARE(documents.highestIndex(), 0);
+        QVERIFY(Voruvar::Testing::bytesReadSoFar() - readBefore < 4096);
+    }
+
+    // A gigabyte file (sparse: its tail is zero bytes) is read up to 64 MiB, which the log says.
+    void gigabyteFile_onlyTheFirst64MiBRead()
+    {
+        QTemporaryDir dir;
+        const QString path = UserDocuments::filePath(dir.path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("A||a\r\nB||b\r\n"), 12);
+        QVERIFY(file.resize(qint64(1) << 30));
+        file.close();
+
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(u"Only the first 64 MiB of '%1' are read"_s.arg(path)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line 3 has no")));
+        const qint64 readBefore = Voruvar::Testing::bytesReadSoFar();
+        UserDocuments documents;
+        QCOMPARE(documents.load(path), (QStringList{u"A"_s, u"B"_s}));
+        const qint64 read = Voruvar::Testing::bytesReadSoFar() - readBefore;
+        QVERIFY2(read >= 64 << 20 && read <= (65 << 20), qPrintable(QString::number(read)));
     }
 
     void lineEndSplitAcrossBlocks_isOneLineEnd()

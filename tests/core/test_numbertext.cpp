@@ -118,6 +118,11 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << false << 0.0;
         QTest::newRow("hex") << "&HFF" << true << 255.0;
         QTest::newRow("bad hex") << "&HZZ" << false << 0.0;
+        QTest::newRow("hex of 32 bits") << "&HFFFFFFFF" << true << -1.0;
+        QTest::newRow("hex beyond 32 bits") << "&H100000000" << false << 0.0;
+        QTest::newRow("octal beyond 32 bits") << "&O40000000000" << false << 0.0;
+        QTest::newRow("octal of many digits") << QString(QStringLiteral("&O") + QString(30, u'3')) << false << 0.0;
+        QTest::newRow("beyond a double") << "1e999" << false << 0.0;
     }
 
     void textAsNumber()

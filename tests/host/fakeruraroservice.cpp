@@ -9,12 +9,21 @@
 //   bare            CreateObject works; the object has no members
 //   refusing [TEXT] every call is answered with an error whose message is TEXT
 //   badreply        CreateObject answers a text instead of an object path
+//   wrongtypes      CreateObject answers a structure holding a path
+//   oddanswers      CreateObject works; the object's calls are answered with arrays of numbers
+//   hugeerror       every call is answered with an error whose message is 64 MiB long
+//   hugereply       CreateObject answers a 64 MiB text
+//   nopath          CreateObject answers a path where no object is
+//   slow MS         answers as the stand-in host would, each answer MS milliseconds late
+//   leaving MS      leaves the bus MS milliseconds after the first call came, without answering it
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusMetaType>
 #include <QDBusVirtualObject>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +44,21 @@ public:
         const bool create = message.member() == u"CreateObject";
         if (m_mode == u"dying")
             std::_Exit(3);
+        if (m_mode == u"leaving") {
+            QTimer::singleShot(m_text.toInt(), [] { std::_Exit(3); });
+            return true;
+        }
+        if (m_mode == u"slow") {
+            const QDBusMessage reply =
+                create ? message.createReply(QVariant::fromValue(QDBusObjectPath(QStringLiteral("/clsRuraro/1"))))
+                       : message.createReply();
+            QTimer::singleShot(m_text.toInt(), [reply, connection] { QDBusConnection(connection).send(reply); });
+            return true;
+        }
+        if (const QDBusMessage reply = oddAnswer(message, create); reply.type() != QDBusMessage::InvalidMessage) {
+            connection.send(reply);
+            return true;
+        }
         if (m_mode == u"silent" || (m_mode == u"mute" && !create))
             return true;
         QDBusMessage reply;
@@ -57,6 +81,34 @@ public:
     }
 
 private:
+    // The answers of the modes that answer at once with something a library should not.
+    QDBusMessage oddAnswer(const QDBusMessage &message, bool create) const
+    {
+        static const QString huge(64 << 20, u'x');
+        if (m_mode == u"hugeerror")
+            return message.createErrorReply(QStringLiteral("dovavirev.clsRuraro.Error.Refused"), huge);
+        if (m_mode == u"hugereply" && create)
+            return message.createReply(huge);
+        if (m_mode == u"wrongtypes" && create) {
+            QDBusArgument structure;
+            structure.beginStructure();
+            structure << QDBusObjectPath(QStringLiteral("/clsRuraro/1")) << QStringLiteral("extra");
+            structure.endStructure();
+            return message.createReply(QVariant::fromValue(structure));
+        }
+        if (m_mode == u"oddanswers") {
+            return create ? message.createReply(QVariant::fromValue(QDBusObjectPath(QStringLiteral("/clsRuraro/1"))))
+                          : message.createReply(QVariant::fromValue(QList<int>{1, 2, 3}));
+        }
+        if (m_mode == u"nopath") {
+            if (create)
+                return message.createReply(QVariant::fromValue(QDBusObjectPath(QStringLiteral("/clsRuraro/nowhere"))));
+            return message.createErrorReply(QDBusError::UnknownObject,
+                                            QStringLiteral("No such object path '%1'").arg(message.path()));
+        }
+        return {};
+    }
+
     QString m_mode;
     QString m_text;
 };

@@ -4,6 +4,7 @@
 // The host-library client against real services on a private session bus: the stand-in host
 // program, and a broken library that stays silent, lacks members or refuses.
 #include "fakeplatform.h"
+#include "processmemory.h"
 #include "host/dbushostlibrary.h"
 #include "host/errorreport.h"
 #include "host/hostcontext.h"
@@ -348,6 +349,118 @@ private Q_SLOTS:
         // The object's host has ended, and with it the object.
         QCOMPARE(orphan->RuraroPath(QStringLiteral("/opt")).value_or(Core::ErrorDetail{}).number,
                  int(HostLibraryFailure::ObjectMissing));
+    }
+
+    // Answers of the wrong type, of 64 MiB, or naming objects that are not there: each call
+    // ends within the timeout with its kind of failure (or success where the answer's content
+    // does not matter), and a description short enough for a message box.
+    void hostileAnswers_eachCallEndsWithItsFailure_data()
+    {
+        QTest::addColumn<QStringList>("mode");
+        QTest::addColumn<int>("createFailure"); // 0: CreateObject succeeds
+        QTest::addColumn<int>("callFailure");   // of a call on the object made; 0: success
+        QTest::newRow("path inside a structure") << QStringList{QStringLiteral("wrongtypes")}
+                                                 << int(HostLibraryFailure::BadReply) << 0;
+        QTest::newRow("64 MiB error message") << QStringList{QStringLiteral("hugeerror")}
+                                              << int(HostLibraryFailure::Refused) << 0;
+        QTest::newRow("64 MiB text for a path") << QStringList{QStringLiteral("hugereply")}
+                                                << int(HostLibraryFailure::BadReply) << 0;
+        QTest::newRow("path of no object") << QStringList{QStringLiteral("nopath")} << 0
+                                           << int(HostLibraryFailure::ObjectMissing);
+        QTest::newRow("numbers for answers") << QStringList{QStringLiteral("oddanswers")} << 0 << 0;
+    }
+    void hostileAnswers_eachCallEndsWithItsFailure()
+    {
+        QFETCH(QStringList, mode);
+        QFETCH(int, createFailure);
+        QFETCH(int, callFailure);
+        Service service = broken(mode);
+        QVERIFY(service.ready());
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 3000ms, 5000ms);
+        QElapsedTimer timer;
+        timer.start();
+        Core::ErrorDetail detail;
+        std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
+        QCOMPARE(object ? 0 : detail.number, createFailure);
+        QVERIFY2(detail.text().size() < 1200, qPrintable(detail.text().left(200)));
+        if (object) {
+            const HostFailure failed = object->writeLog(QStringLiteral("entry"), QStringLiteral("user"));
+            QCOMPARE(failed ? failed->number : 0, callFailure);
+            QVERIFY(!failed || failed->text().size() < 1200);
+        }
+        // Within the timeout, and the moments it takes to read an answer of 64 MiB.
+        QVERIFY2(timer.elapsed() < 6000, qPrintable(QString::number(timer.elapsed())));
+        // The connection serves the next call at once.
+        timer.restart();
+        QVERIFY(serviceOnBus());
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    // Round after round of 64 MiB answers: the client keeps none of them.
+    void hugeAnswers_repeated_memorySettles()
+    {
+        Service service = broken({QStringLiteral("hugeerror")});
+        QVERIFY(service.ready());
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 5000ms, 5000ms);
+        QString why;
+        const bool settled = Voruvar::Testing::memorySettles(
+            QCoreApplication::applicationPid(), 4, 32 * 1024,
+            [&] {
+                Core::ErrorDetail detail;
+                return !library.CreateObject(detail) && detail.number == int(HostLibraryFailure::Refused) &&
+                       !library.CreateObject(detail) && detail.description.size() < 1100;
+            },
+            &why);
+        QVERIFY2(settled, qPrintable(why));
+    }
+
+    // Answers that come with a delay: just under the timeout they are taken, just over it the
+    // call fails when the timeout runs out, and the host is left alone for the quiet time.
+    void slowHost_justUnderTakenJustOverTimesOut()
+    {
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 2000ms, 5000ms);
+        QElapsedTimer timer;
+        Core::ErrorDetail detail;
+        {
+            Service service = broken({QStringLiteral("slow"), QStringLiteral("1200")});
+            QVERIFY(service.ready());
+            timer.start();
+            std::unique_ptr<HostLibraryObject> object = library.CreateObject(detail);
+            QVERIFY2(object, qPrintable(detail.text()));
+            QVERIFY(!object->writeLog(QStringLiteral("entry"), QString()));
+            QVERIFY2(timer.elapsed() >= 2400, qPrintable(QString::number(timer.elapsed())));
+        }
+        Service service = broken({QStringLiteral("slow"), QStringLiteral("3000")});
+        QVERIFY(service.ready());
+        timer.restart();
+        QVERIFY(!library.CreateObject(detail));
+        QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
+        // The bus library's timers may fire a little early.
+        QVERIFY2(timer.elapsed() >= 1800 && timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        // Calls within the quiet time fail at once; the late answer, when it comes, is dropped.
+        timer.restart();
+        QVERIFY(!library.CreateObject(detail));
+        QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
+        QVERIFY(timer.elapsed() < 100);
+    }
+
+    // A host that leaves the bus while a call waits for its answer: the call fails as soon as it
+    // has gone, long before the timeout, and the host is not left alone as a hung one would be.
+    void hostLeavingDuringACall_failsWhenItLeaves()
+    {
+        DBusHostLibrary library(QDBusConnection::sessionBus(), 5000ms, 10000ms);
+        Service service = broken({QStringLiteral("leaving"), QStringLiteral("300")});
+        QVERIFY(service.ready());
+        QElapsedTimer timer;
+        timer.start();
+        Core::ErrorDetail detail;
+        QVERIFY(!library.CreateObject(detail));
+        QCOMPARE(detail.number, int(HostLibraryFailure::NoReply));
+        QVERIFY2(timer.elapsed() >= 250 && timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(waitForService(false));
+        Service host = standinHost();
+        QVERIFY(host.ready());
+        QVERIFY2(library.CreateObject(detail), qPrintable(detail.text()));
     }
 
     void muteObject_logWriterWaitsOneTimeoutOnly()

@@ -6,12 +6,15 @@
 #include "jetfixturewriter.h"
 #include "platform/jetfailure.h"
 #include "platform/jetreaderprocess.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -26,6 +29,7 @@ using Platform::JetReaderProcess;
 using Platform::JetValue;
 
 Q_DECLARE_METATYPE(JetValue)
+Q_DECLARE_METATYPE(Voruvar::Testing::NotAFile)
 
 namespace {
 
@@ -240,6 +244,35 @@ private Q_SLOTS:
         const QString pipe = dir.filePath(QStringLiteral("pipe.mdb"));
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QCOMPARE(failureNumber(reader.readKey(retryQuery(pipe))), int(JetFailure::FileUnreadable));
+        QCOMPARE(reader.readerRuns(), 0);
+    }
+
+    // Links and devices where the database belongs get their answer without a reader started.
+    void notAFileInItsPlace_eachHasItsAnswer_data()
+    {
+        QTest::addColumn<NotAFile>("kind");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("link to itself") << NotAFile::LinkToItself << int(JetFailure::FileUnreadable)
+                                        << QString::fromLocal8Bit(std::strerror(ELOOP));
+        QTest::newRow("link to /dev/zero") << NotAFile::LinkToDevZero << int(JetFailure::FileUnreadable)
+                                           << QStringLiteral("is not a regular file");
+        QTest::newRow("dangling link") << NotAFile::DanglingLink << int(JetFailure::FileMissing)
+                                       << QStringLiteral("no database file");
+    }
+    void notAFileInItsPlace_eachHasItsAnswer()
+    {
+        QFETCH(NotAFile, kind);
+        QFETCH(int, failure);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("z_udez.mdb"));
+        QVERIFY(makeNotAFile(path, kind));
+        JetReaderProcess reader(readerProgram());
+        const JetKeyRead read = reader.readKey(retryQuery(path));
+        QCOMPARE(failureNumber(read), failure);
+        QVERIFY2(read.failure.description.contains(reason) && read.failure.description.contains(path),
+                 qPrintable(read.failure.description));
         QCOMPARE(reader.readerRuns(), 0);
     }
 

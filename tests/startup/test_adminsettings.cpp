@@ -5,13 +5,17 @@
 #include "host/hostlog.h"
 #include "startup/adminsettings.h"
 #include "startup/adminsettingssave.h"
+#include "testfiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,6 +27,7 @@ using namespace Voruvar;
 using namespace Voruvar::Testing;
 using Startup::AdminChoices;
 using Startup::AdminSettings;
+Q_DECLARE_METATYPE(Voruvar::Testing::NotAFile)
 
 namespace {
 
@@ -46,6 +51,14 @@ QByteArray readFile(const QString &path)
 }
 
 const QByteArray allTicked("1\r\n1\r\n1\r\n");
+
+// Sets the file's modification time this many seconds into the past.
+bool ageFile(const QString &path, int seconds)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime);
+}
 
 // The system's own text for an error, in the language the tests run in.
 QString systemMessage(int error)
@@ -171,9 +184,30 @@ private Q_SLOTS:
         file.write("0\r\n");
         QVERIFY(file.resize(qint64(200) << 20)); // sparse: 200 MiB of zero bytes
         file.close();
+        const qint64 readBefore = bytesReadSoFar();
         const AdminSettings settings = AdminSettings::readFrom(dir.path());
         QCOMPARE(settings.strMaximize, QStringLiteral("0"));
         QCOMPARE(settings.bytPrinterDialog, quint8(0));
+        QVERIFY(bytesReadSoFar() - readBefore <= (17 << 20));
+    }
+
+    // Whatever stands in place of the file reads as no file, at once: all switches off.
+    void read_notAFileInItsPlace_allOffAtOnce_data()
+    {
+        QTest::addColumn<NotAFile>("kind");
+        QTest::newRow("link to /dev/zero") << NotAFile::LinkToDevZero;
+        QTest::newRow("link to itself") << NotAFile::LinkToItself;
+        QTest::newRow("dangling link") << NotAFile::DanglingLink;
+        QTest::newRow("pipe") << NotAFile::Pipe;
+    }
+    void read_notAFileInItsPlace_allOffAtOnce()
+    {
+        QFETCH(NotAFile, kind);
+        QTemporaryDir dir;
+        QVERIFY(makeNotAFile(AdminSettings::filePath(dir.path()), kind));
+        const qint64 readBefore = bytesReadSoFar();
+        QCOMPARE(AdminSettings::readFrom(dir.path()), AdminSettings::parse({}));
+        QVERIFY(bytesReadSoFar() - readBefore < 4096);
     }
 
     void save_allTicked_writesNineBytes_logsAndConfirms()
@@ -295,6 +329,98 @@ private Q_SLOTS:
         QVERIFY2(messages.shown.first().text.contains(systemMessage(EFBIG)), qPrintable(messages.shown.first().text));
         QCOMPARE(readFile(path), QByteArray("1\r\n0\r\n1\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
+    }
+
+    // A save killed at any moment leaves the old three lines or the new three lines, never a
+    // mixture or a cut-off file. A child saves two settings in turn, in a loop, telling the test
+    // after each save; the test lets it finish a few saves, waits a random moment into the next
+    // ones and kills it.
+    void save_killedAtRandomMoments_oldOrNewFileWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = AdminSettings::filePath(dir.path());
+        AdminSettings first = AdminSettings::parse("0\r\n0\r\n0\r\n");
+        AdminSettings second = AdminSettings::parse("1\r\n1\r\n0\r\n");
+        QVERIFY(!first.writeTo(dir.path()));
+        const QList<QByteArray> whole{"0\r\n0\r\n0\r\n", "1\r\n1\r\n0\r\n"};
+
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        int leftovers = 0;
+        for (int round = 0; round < 200; ++round) {
+            int saves[2];
+            QCOMPARE(::pipe(saves), 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                ::close(saves[0]);
+                for (bool flip = false;; flip = !flip) {
+                    (flip ? second : first).writeTo(dir.path());
+                    if (::write(saves[1], "s", 1) != 1)
+                        ::_exit(1);
+                }
+            }
+            ::close(saves[1]);
+            const int savesBefore = 1 + int(random.bounded(4));
+            char done[8];
+            qsizetype told = 0;
+            while (told < savesBefore) {
+                const ssize_t got = ::read(saves[0], done, size_t(savesBefore - told));
+                if (got <= 0)
+                    break;
+                told += got;
+            }
+            const timespec moment{0, long(random.bounded(400)) * 1000};
+            ::nanosleep(&moment, nullptr);
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ::close(saves[0]);
+            QVERIFY2(told == savesBefore, "the saving child ended by itself");
+
+            const QByteArray content = readFile(path);
+            QVERIFY2(whole.contains(content), qPrintable(QStringLiteral("round %1 (seed %2): DARUD.DCT holds '%3'")
+                                                             .arg(round)
+                                                             .arg(seed)
+                                                             .arg(QString::fromLatin1(content.toPercentEncoding()))));
+            leftovers = int(QDir(dir.path()).entryList({QStringLiteral("DARUD.DCT.*")}, QDir::Files | QDir::Hidden).size());
+        }
+        qInfo("%d temporary files left by the 200 killed saves", leftovers);
+
+        // What killed saves left behind does not change what is read; once old, the next save removes it.
+        QVERIFY(whole.contains(AdminSettings::readFrom(dir.path()).fileContent()));
+        const QDir folder(dir.path());
+        for (const QString &name : folder.entryList({QStringLiteral("DARUD.DCT.*")}, QDir::Files | QDir::Hidden))
+            QVERIFY(ageFile(folder.filePath(name), 120));
+        QVERIFY(!second.writeTo(dir.path()));
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DARUD.DCT")});
+    }
+
+    // A save cut off before its rename leaves its temporary file: the reading ignores it, and the
+    // next save removes it once no save can still be writing it. Other files are left alone.
+    void save_temporaryOfACutOffSave_ignoredThenRemoved()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        QVERIFY(writeFile(AdminSettings::filePath(dir.path()), "1\r\n0\r\n1\r\n"));
+        const QString cutOff = folder.filePath(QStringLiteral("DARUD.DCT.a1B2c3"));
+        const QString inProgress = folder.filePath(QStringLiteral("DARUD.DCT.Zz9y8X"));
+        const QStringList others{QStringLiteral("DARUD.DCT.bak"), QStringLiteral("DARUD.DCT.a1B2c3d"),
+                                 QStringLiteral("DARUD.DCT.a1-2c3"), QStringLiteral("USER.ADD.a1B2c3")};
+        QVERIFY(writeFile(cutOff, "0\r\n1"));
+        QVERIFY(ageFile(cutOff, 120));
+        QVERIFY(writeFile(inProgress, "0\r\n"));
+        for (const QString &other : others) {
+            QVERIFY(writeFile(folder.filePath(other), "x"));
+            QVERIFY(ageFile(folder.filePath(other), 120));
+        }
+
+        const AdminSettings read = AdminSettings::readFrom(dir.path());
+        QCOMPARE(read.fileContent(), QByteArray("1\r\n0\r\n1\r\n"));
+        QVERIFY(!read.writeTo(dir.path()));
+        QVERIFY(!QFile::exists(cutOff));
+        QVERIFY(QFile::exists(inProgress));
+        for (const QString &other : others)
+            QVERIFY2(QFile::exists(folder.filePath(other)), qPrintable(other));
     }
 
     void save_folderGone_saveFailure()

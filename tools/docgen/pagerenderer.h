@@ -6,7 +6,7 @@
 
 namespace Voruvar::DocGen {
 
-class CsvTable;
+struct CsvTable;
 
 // Builds one reference document: the page body from <pageDir>/page.html with its
 // {{table file.csv}} and {{figure file.svg | alt | width}} lines filled in, placed into the
