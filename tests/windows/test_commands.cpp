@@ -6,6 +6,7 @@
 #include "fakehostlibrary.h"
 #include "fakejetdatabase.h"
 #include "fakeplatform.h"
+#include "processmemory.h"
 #include "testfiles.h"
 #include "host/hostcontext.h"
 #include "platform/browserpane.h"
@@ -20,7 +21,6 @@
 #include "windows/maincommands.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -61,18 +61,6 @@ struct Session
         return result;
     }
 };
-
-// The process's resident memory, from the kernel.
-qint64 residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return -1;
-}
 
 QStringList letters(int count)
 {
@@ -469,12 +457,8 @@ private Q_SLOTS:
             opened->close();
             return QTest::qWaitFor([&opened] { return opened.isNull(); }, 5000);
         };
-        for (int i = 0; i < 20; ++i)
-            QVERIFY(round());
-        const qint64 settled = residentKiB();
-        for (int i = 0; i < 180; ++i)
-            QVERIFY(round());
-        QVERIFY2(residentKiB() - settled < 4096, qPrintable(QStringLiteral("%1 KiB more").arg(residentKiB() - settled)));
+        QString why;
+        QVERIFY2(Testing::memorySettles(QCoreApplication::applicationPid(), 200, 4096, round, &why), qPrintable(why));
     }
 
     void dialogs_everyClickableControlIsNamed()
